@@ -1,0 +1,45 @@
+#include "CommandButton.h"
+
+#include "Form.h"
+#include "Program.h"
+#include "QtLook.h"
+
+#include <QPushButton>
+
+#include <utility>
+
+CommandButton::CommandButton(Form &form, const TwipRect &place, const std::string &caption,
+                             const FontSpec &font, Colour background, std::function<void()> click)
+    : Control(form, place, true),
+      m_button(std::make_unique<QPushButton>(QString::fromStdString(caption), form.widget())),
+      m_caption(caption)
+{
+    m_button->setFont(toQFont(font));
+    QPalette palette = m_button->palette();
+    palette.setColor(QPalette::Button, toQColor(background));
+    palette.setColor(QPalette::ButtonText, toQColor(systemColour::buttonText));
+    m_button->setPalette(palette);
+    m_button->setAutoDefault(false);
+    m_button->setFocusPolicy(Qt::StrongFocus);
+    m_button->setGeometry(pixelRect());
+    QObject::connect(m_button.get(), &QPushButton::clicked, [handler = std::move(click)] {
+        program::dispatch(handler);
+    });
+}
+
+CommandButton::~CommandButton() = default;
+
+void CommandButton::SetFocus()
+{
+    m_button->setFocus(Qt::OtherFocusReason);
+}
+
+void CommandButton::placeChanged(const QRect &)
+{
+    m_button->setGeometry(pixelRect());
+}
+
+void CommandButton::enabledChanged()
+{
+    m_button->setEnabled(Enabled());
+}

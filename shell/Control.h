@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Look.h"
+
+class Form;
+class QPainter;
+class QRect;
+
+// A control on a window: position and size in twips, kept exactly as written
+// and read back unchanged; it is shown at the nearest pixel.
+class Control {
+public:
+    virtual ~Control() = default;
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    float Left() const { return m_place.left; }
+    float Top() const { return m_place.top; }
+    float Width() const { return m_place.width; }
+    float Height() const { return m_place.height; }
+    void setLeft(float value);
+    void setTop(float value);
+    void setWidth(float value);
+    void setHeight(float value);
+
+    bool Enabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+
+    // The area it covers on the window, in pixels.
+    QRect pixelRect() const;
+
+protected:
+    Control(Form &form, const TwipRect &place, bool enabled);
+    Form &form() const { return m_form; }
+    // The control moved or changed size; `before` is the area it covered.
+    virtual void placeChanged(const QRect &before) = 0;
+    virtual void enabledChanged() {}
+
+private:
+    void move(const TwipRect &place);
+
+    Form &m_form;
+    TwipRect m_place;
+    bool m_enabled = true;
+};
+
+// A control without a window of its own: the form paints it beneath what is
+// drawn on its surface, in the order the controls were made (the first at the back).
+class WindowlessControl : public Control {
+public:
+    virtual void paint(QPainter &painter) const = 0;
+
+protected:
+    WindowlessControl(Form &form, const TwipRect &place, bool enabled);
+    void placeChanged(const QRect &before) override;
+    void repaint() const;
+};

@@ -1,0 +1,142 @@
+#include "Form.h"
+
+#include "FormWindow.h"
+#include "Program.h"
+#include "Timer.h"
+
+#include <QRect>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr float twipsPerPixel = 15.0f;
+constexpr float frameWidthTwips = (Form::frameLeftPixels + Form::frameRightPixels) * twipsPerPixel;
+constexpr float frameHeightTwips = (Form::frameTopPixels + Form::frameBottomPixels) * twipsPerPixel;
+} // namespace
+
+Form::Form(const Design &design)
+    : m_window(std::make_unique<FormWindow>(*this, design.frame == Frame::FixedTool)),
+      m_background(design.background),
+      m_width(design.clientWidth + frameWidthTwips),
+      m_height(design.clientHeight + frameHeightTwips)
+{
+    m_window->setWindowTitle(QString::fromStdString(design.caption));
+    m_surface.setChangeHandler([this](int x, int y, int w, int h) { invalidate(QRect(x, y, w, h)); });
+    resizeClient();
+}
+
+Form::~Form() = default;
+
+QWidget *Form::widget() const
+{
+    return m_window.get();
+}
+
+void Form::Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    Form_Load();
+    syncTimers();
+}
+
+void Form::Show()
+{
+    Load();
+    if (m_window->isVisible())
+        return;
+    if (!m_placed) {
+        const int outerWidth = twipsToPixels(m_width);
+        const int outerHeight = twipsToPixels(m_height);
+        const int screenWidth = twipsToPixels(program::screenWidth());
+        const int screenHeight = twipsToPixels(program::screenHeight());
+        m_window->move((screenWidth - outerWidth) / 2, (screenHeight - outerHeight) / 2);
+        m_placed = true;
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void Form::Unload()
+{
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    if (cancel != 0)
+        return;
+    m_loaded = false;
+    stopTimers();
+    m_window->hide();
+    m_surface.clear();
+}
+
+void Form::Refresh()
+{
+    m_surface.clear();
+    // The copies that follow land on the kept surface, so one paint at the next
+    // turn of the event loop shows the same picture as painting now and again.
+    m_window->update();
+}
+
+void Form::setWidth(float twips)
+{
+    m_width = twips;
+    resizeClient();
+}
+
+void Form::setHeight(float twips)
+{
+    m_height = twips;
+    resizeClient();
+}
+
+bool Form::isVisible() const
+{
+    return m_window->isVisible();
+}
+
+void Form::resizeClient()
+{
+    const int width = std::max(0, twipsToPixels(m_width) - frameLeftPixels - frameRightPixels);
+    const int height = std::max(0, twipsToPixels(m_height) - frameTopPixels - frameBottomPixels);
+    if (m_surface.width() == width && m_surface.height() == height)
+        return;
+    m_window->setFixedSize(width, height);
+    m_surface.resize(width, height);
+}
+
+void Form::addWindowless(WindowlessControl *control)
+{
+    m_windowless.push_back(control);
+}
+
+void Form::addTimer(Timer *timer)
+{
+    m_timers.push_back(timer);
+}
+
+void Form::invalidate(const QRect &pixels)
+{
+    if (m_window->isVisible())
+        m_window->update(pixels);
+}
+
+void Form::syncTimers()
+{
+    for (Timer *timer : m_timers)
+        timer->sync();
+}
+
+void Form::stopTimers()
+{
+    for (Timer *timer : m_timers)
+        timer->stop();
+}
+
+void Form::shutDown()
+{
+    stopTimers();
+    m_window->hide();
+}

@@ -1,0 +1,37 @@
+#include "FrmStart.h"
+
+#include "Program.h"
+#include "play/FrmMain.h"
+
+namespace {
+const FontSpec buttonFont{"Papyrus", 12.0f, true};
+} // namespace
+
+FrmStart::FrmStart()
+    : Form({"Zellomar", 6345.0f, 6435.0f, black, Frame::FixedSingle}),
+      cmdNew(*this, {600, 5040, 1695, 495}, "New &Game", buttonFont, white, [this] { cmdNew_Click(); }),
+      cmdExit(*this, {4680, 5040, 975, 495}, "E&xit", buttonFont, white, [this] { cmdExit_Click(); })
+{
+}
+
+void FrmStart::cmdNew_Click()
+{
+    FrmMain &playWindow = frmMain();
+    playWindow.Load();
+    playWindow.Show();
+}
+
+void FrmStart::cmdExit_Click()
+{
+    Unload();
+}
+
+void FrmStart::Form_Unload(std::int16_t &)
+{
+    program::End();
+}
+
+FrmStart &frmStart()
+{
+    return program::instance<FrmStart>();
+}

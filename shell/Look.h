@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Colours and fonts as the windows are designed with them.
+struct Colour {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+
+    friend bool operator==(const Colour &, const Colour &) = default;
+};
+
+// The classic standard desktop scheme: grey buttons and panels, white window background.
+namespace systemColour {
+inline constexpr Colour buttonFace{0xC0, 0xC0, 0xC0};
+inline constexpr Colour buttonText{0x00, 0x00, 0x00};
+inline constexpr Colour windowBackground{0xFF, 0xFF, 0xFF};
+} // namespace systemColour
+
+inline constexpr Colour black{0x00, 0x00, 0x00};
+inline constexpr Colour white{0xFF, 0xFF, 0xFF};
+
+struct FontSpec {
+    std::string family;
+    float points = 8.0f;
+    bool bold = false;
+};
+
+// Where it is drawn, in twips (15 to the pixel), in the window's client coordinates.
+struct TwipRect {
+    float left = 0.0f;
+    float top = 0.0f;
+    float width = 0.0f;
+    float height = 0.0f;
+};
+
+// Pixels that a twip value lands on: the nearest whole pixel.
+int twipsToPixels(float twips);

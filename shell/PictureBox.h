@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Control.h"
+#include "Picture.h"
+#include "Surface.h"
+
+#include <memory>
+
+class PictureWindow;
+
+// A picture box: a child window with a sunken border 2 pixels wide on each side
+// that shows its picture at the top left of its inside. One that sizes itself
+// takes, on each new picture, the picture's size plus the border, keeping its
+// left and top. Its hDC is its inside, (0, 0) at the picture's top left pixel,
+// usable while its window is hidden.
+class PictureBox : public Control {
+public:
+    static constexpr int borderPixels = 2;
+
+    PictureBox(Form &form, const TwipRect &place, bool enabled, bool autoSize);
+    ~PictureBox() override;
+
+    const Picture &GetPicture() const { return m_picture; }
+    void setPicture(const Picture &picture);
+    HDC hDC() { return &m_surface; }
+
+protected:
+    void placeChanged(const QRect &before) override;
+    void enabledChanged() override;
+
+private:
+    friend class PictureWindow;
+    std::unique_ptr<PictureWindow> m_window;
+    Picture m_picture;
+    Surface m_surface;
+    bool m_autoSize;
+};

@@ -1,0 +1,165 @@
+#include "Program.h"
+
+#include "Form.h"
+#include "RuntimeError.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <cstdio>
+#include <map>
+#include <new>
+#include <optional>
+#include <utility>
+
+namespace program {
+namespace {
+
+struct EndRequest {};
+
+struct State {
+    std::map<std::type_index, std::unique_ptr<Form>> forms;
+    std::optional<std::string> folder;
+    int screenPixelsWide = 0;
+    int screenPixelsHigh = 0;
+    bool ended = false;
+    int status = 0;
+};
+
+State &state()
+{
+    static State s;
+    return s;
+}
+
+int screenPixels(bool wide)
+{
+    const State &s = state();
+    if (s.screenPixelsWide > 0)
+        return wide ? s.screenPixelsWide : s.screenPixelsHigh;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        throw RuntimeError(ErrorKind::PropertyAccess, "the screen's size is not known");
+    const QSize size = screen->size();
+    return wide ? size.width() : size.height();
+}
+
+void finish(int status)
+{
+    State &s = state();
+    if (!s.ended) {
+        s.ended = true;
+        s.status = status;
+    }
+    for (auto &[type, form] : s.forms)
+        form->shutDown();
+    if (QCoreApplication::instance())
+        QCoreApplication::exit(s.status);
+}
+
+void report(const std::string &message)
+{
+    // Stop everything first: the message box runs an event loop of its own.
+    State &s = state();
+    s.ended = true;
+    s.status = 1;
+    for (auto &[type, form] : s.forms)
+        form->stopTimers();
+    const std::string line = "Zellomar: run-time error: " + message;
+    std::fprintf(stderr, "%s\n", line.c_str());
+    std::fflush(stderr);
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        QMessageBox::critical(nullptr, QStringLiteral("Zellomar"), QString::fromStdString(line));
+    finish(1);
+}
+
+} // namespace
+
+std::string folder()
+{
+    const State &s = state();
+    if (s.folder)
+        return *s.folder;
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void setFolder(std::string folder)
+{
+    state().folder = std::move(folder);
+}
+
+float screenWidth()
+{
+    return static_cast<float>(screenPixels(true)) * 15.0f;
+}
+
+float screenHeight()
+{
+    return static_cast<float>(screenPixels(false)) * 15.0f;
+}
+
+void setScreenPixels(int width, int height)
+{
+    state().screenPixelsWide = width;
+    state().screenPixelsHigh = height;
+}
+
+void End()
+{
+    throw EndRequest{};
+}
+
+bool dispatch(const std::function<void()> &handler) noexcept
+{
+    if (state().ended)
+        return false;
+    try {
+        handler();
+    } catch (const EndRequest &) {
+        finish(0);
+    } catch (const RuntimeError &error) {
+        report(error.message());
+    } catch (const std::bad_alloc &) {
+        report("Out of memory");
+    } catch (const std::exception &error) {
+        report(std::string("Internal error: ") + error.what());
+    }
+    return !state().ended;
+}
+
+bool ended()
+{
+    return state().ended;
+}
+
+int exitStatus()
+{
+    return state().status;
+}
+
+void reset()
+{
+    State &s = state();
+    // Destroy in a separate step: a window's destructor may still refer to the table.
+    auto forms = std::move(s.forms);
+    s.forms.clear();
+    forms.clear();
+    s.ended = false;
+    s.status = 0;
+}
+
+namespace detail {
+
+Form &instance(std::type_index type, const std::function<std::unique_ptr<Form>()> &make)
+{
+    auto &forms = state().forms;
+    auto found = forms.find(type);
+    if (found == forms.end())
+        found = forms.emplace(type, make()).first;
+    return *found->second;
+}
+
+} // namespace detail
+} // namespace program

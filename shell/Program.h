@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <typeindex>
+
+class Form;
+
+// The program's lifecycle: its window instances, the event boundary where
+// run-time errors and the end of the program are handled, and the few facts
+// about the machine the game reads (its folder, the screen's size).
+namespace program {
+
+// The folder that holds the executable; tests may set their own.
+std::string folder();
+void setFolder(std::string folder);
+
+// The screen's size in twips (15 to the pixel); tests may set a size in pixels.
+float screenWidth();
+float screenHeight();
+void setScreenPixels(int width, int height);
+
+// Ends the program at once from inside the running handler: nothing after the
+// call runs, no further handler runs, the timers stop and every window goes.
+[[noreturn]] void End();
+
+// Runs one event handler. A run-time error it raises is written to stderr as
+// "Zellomar: run-time error: <kind>: <what>", shown in a message box, and ends
+// the program with status 1. Returns false when the program has ended.
+bool dispatch(const std::function<void()> &handler) noexcept;
+
+bool ended();
+int exitStatus();
+
+// Forgets every window and the ended state: the next reference starts afresh.
+// main() calls it before the toolkit goes; tests call it between cases.
+void reset();
+
+namespace detail {
+Form &instance(std::type_index type, const std::function<std::unique_ptr<Form>()> &make);
+} // namespace detail
+
+// The program-wide instance of a window, created at its first reference.
+template <class T>
+T &instance()
+{
+    return static_cast<T &>(detail::instance(typeid(T), [] { return std::make_unique<T>(); }));
+}
+
+} // namespace program

@@ -1,0 +1,6 @@
+#include "shell/Game.h"
+
+int main(int argc, char **argv)
+{
+    return runGame(argc, argv);
+}

@@ -1,0 +1,77 @@
+#include "shell/Program.h"
+#include "shell/RuntimeError.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { program::reset(); }
+    void TearDown() override { program::reset(); }
+
+    // Closes the error box as soon as it is up, as a player would.
+    static void closeMessageBoxSoon()
+    {
+        QTimer::singleShot(0, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                box->close();
+            else
+                closeMessageBoxSoon();
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(ProgramTest, EndStopsTheHandlerAtOnceWithStatusZero)
+{
+    bool after = false;
+    EXPECT_FALSE(program::dispatch([&] {
+        program::End();
+        after = true;
+    }));
+    EXPECT_FALSE(after);
+    EXPECT_TRUE(program::ended());
+    EXPECT_EQ(program::exitStatus(), 0);
+}
+
+TEST_F(ProgramTest, NoHandlerRunsAfterTheEnd)
+{
+    program::dispatch([] { program::End(); });
+    bool ran = false;
+    EXPECT_FALSE(program::dispatch([&] { ran = true; }));
+    EXPECT_FALSE(ran);
+}
+
+TEST_F(ProgramTest, ARunTimeErrorIsReportedOnOneLineAndEndsWithStatusOne)
+{
+    closeMessageBoxSoon();
+    testing::internal::CaptureStderr();
+    program::dispatch([] { throw RuntimeError(ErrorKind::TypeMismatch, "line 4 of /x/Level1.lvl: \"abc\" is not a number"); });
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err.substr(0, err.find('\n') + 1), "Zellomar: run-time error: Type mismatch: line 4 of /x/Level1.lvl: \"abc\" is not a number\n");
+    EXPECT_TRUE(program::ended());
+    EXPECT_EQ(program::exitStatus(), 1);
+}
+
+TEST_F(ProgramTest, AnErrorAfterTheEndChangesNothing)
+{
+    program::dispatch([] { program::End(); });
+    program::dispatch([] { throw RuntimeError(ErrorKind::Overflow, ""); });
+    EXPECT_EQ(program::exitStatus(), 0);
+}
+
+TEST_F(ProgramTest, ErrorMessagesNameTheirKind)
+{
+    EXPECT_EQ(RuntimeError(ErrorKind::FileNotFound, "no file /a/b").message(), "File not found: no file /a/b");
+    EXPECT_EQ(RuntimeError(ErrorKind::SubscriptOutOfRange, "").message(), "Subscript out of range");
+    EXPECT_EQ(kindName(ErrorKind::InputPastEndOfFile), "Input past end of file");
+    EXPECT_EQ(kindName(ErrorKind::FloatingPoint), "Floating-point error");
+    EXPECT_EQ(kindName(ErrorKind::PathNotFound), "Path not found");
+    EXPECT_EQ(kindName(ErrorKind::Overflow), "Overflow");
+}

@@ -1,0 +1,128 @@
+#include "support/GameTest.h"
+
+#include "shell/FrmStart.h"
+#include "shell/Program.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+class LifecycleTest : public GameTest {
+protected:
+    FrmStart &start()
+    {
+        program::dispatch([] { frmStart().Show(); });
+        return frmStart();
+    }
+};
+
+} // namespace
+
+TEST_F(LifecycleTest, TheStartWindowIsBlackWithTwoButtonsAtItsFoot)
+{
+    FrmStart &window = start();
+    EXPECT_EQ(window.widget()->width(), 423);
+    EXPECT_EQ(window.widget()->height(), 429);
+    EXPECT_EQ(window.widget()->windowTitle(), QStringLiteral("Zellomar"));
+    EXPECT_EQ(window.cmdNew.widget()->text(), QStringLiteral("New &Game"));
+    EXPECT_EQ(window.cmdExit.widget()->text(), QStringLiteral("E&xit"));
+    EXPECT_EQ(window.cmdNew.widget()->geometry(), QRect(40, 336, 113, 33));
+    EXPECT_EQ(window.cmdExit.widget()->geometry(), QRect(312, 336, 65, 33));
+    EXPECT_EQ(window.cmdNew.widget()->nextInFocusChain(), window.cmdExit.widget());
+    EXPECT_FALSE(frmMain().isLoaded());
+}
+
+TEST_F(LifecycleTest, NewGameOpensThePlayWindowAndLeavesTheStartWindowOpen)
+{
+    FrmStart &window = start();
+    window.cmdNew.widget()->click();
+    EXPECT_TRUE(frmMain().isLoaded());
+    EXPECT_TRUE(frmMain().isVisible());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(program::ended());
+}
+
+TEST_F(LifecycleTest, ASecondNewGameChangesNothing)
+{
+    writeRecords({{3, 1, "Wall01"}});
+    FrmStart &window = start();
+    window.cmdNew.widget()->click();
+    FrmMain &play = frmMain();
+    play.tmrBall_Timer();
+    play.tmrBonus_Timer();
+    play.Walls(1).Alive = flag::False;
+    window.cmdNew.widget()->click();
+    EXPECT_EQ(play.shpBall.Top(), 1780);
+    EXPECT_EQ(play.intBonus, 39);
+    EXPECT_EQ(play.lblBonus.Caption(), "Bonus:\r\n39");
+    EXPECT_EQ(play.Walls(1).Alive, flag::False);
+}
+
+TEST_F(LifecycleTest, ExitEndsTheProgramWithStatusZero)
+{
+    start().cmdExit.widget()->click();
+    EXPECT_TRUE(program::ended());
+    EXPECT_EQ(program::exitStatus(), 0);
+    EXPECT_FALSE(frmStart().isVisible());
+}
+
+TEST_F(LifecycleTest, ExitWhilePlayingDoesNotRunThePlayWindowsUnload)
+{
+    FrmStart &window = start();
+    window.cmdNew.widget()->click();
+    window.cmdExit.widget()->click();
+    EXPECT_TRUE(program::ended());
+    EXPECT_EQ(program::exitStatus(), 0);
+    EXPECT_TRUE(frmMain().isLoaded()); // its unload never ran
+    EXPECT_FALSE(frmMain().tmrBall.isRunning());
+    EXPECT_FALSE(frmMain().isVisible());
+}
+
+TEST_F(LifecycleTest, TheStartWindowsCloseBoxEndsTheProgram)
+{
+    start().widget()->close();
+    EXPECT_TRUE(program::ended());
+    EXPECT_EQ(program::exitStatus(), 0);
+}
+
+TEST_F(LifecycleTest, ThePlayWindowsCloseBoxEndsTheProgram)
+{
+    FrmMain &play = newGame();
+    play.widget()->close();
+    EXPECT_TRUE(program::ended());
+    EXPECT_EQ(program::exitStatus(), 0);
+    EXPECT_FALSE(frmStart().isVisible());
+}
+
+TEST_F(LifecycleTest, EscapeInThePlayWindowEndsTheProgramEvenWhilePaused)
+{
+    FrmMain &play = newGame();
+    QTest::keyClick(play.widget(), Qt::Key_Space);
+    EXPECT_FALSE(play.tmrBall.Enabled());
+    QTest::keyClick(play.widget(), Qt::Key_Escape);
+    EXPECT_TRUE(program::ended());
+    EXPECT_EQ(program::exitStatus(), 0);
+}
+
+TEST_F(LifecycleTest, AutoRepeatReleasesAreNotKeyUps)
+{
+    FrmMain &play = newGame();
+    QTest::keyPress(play.widget(), Qt::Key_Left);
+    EXPECT_EQ(play.blnLeftHeld, flag::True);
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(play.widget(), &repeatRelease);
+    EXPECT_EQ(play.blnLeftHeld, flag::True);
+    QTest::keyRelease(play.widget(), Qt::Key_Left);
+    EXPECT_EQ(play.blnLeftHeld, flag::False);
+}
+
+TEST_F(LifecycleTest, TheButtonsHaveTheirAccessKeys)
+{
+    FrmStart &window = start();
+    EXPECT_EQ(window.cmdNew.widget()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_G));
+    EXPECT_EQ(window.cmdExit.widget()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+}

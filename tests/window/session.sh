@@ -1,0 +1,87 @@
+# Sourced by the real-window tests. Gives each test its own X display with a
+# window manager, a copy of the game in a temporary folder, and helpers to find
+# the game's windows. Everything is stopped and removed when the test exits.
+set -euo pipefail
+
+game_binary=$1
+screengrab=$2
+work=$(mktemp -d)
+xvfb_pid=""
+wm_pid=""
+game_pid=""
+
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/stderr" ] && sed 's/^/game: /' "$work/stderr" >&2
+    exit 1
+}
+
+# A private display: Xvfb picks a free number and tells it on a file descriptor.
+start_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$work/display")"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    openbox >/dev/null 2>&1 &
+    wm_pid=$!
+    sleep 0.5
+}
+
+# The game as a player installs it: the executable with levels/ beside it, in a folder of its own.
+install_game() {
+    mkdir -p "$work/game"
+    cp "$game_binary" "$work/game/zellomar"
+    cp -r "$(dirname "$game_binary")/levels" "$work/game/levels"
+}
+
+start_game() {
+    "$work/game/zellomar" 2>"$work/stderr" &
+    game_pid=$!
+}
+
+# Prints the id of the visible "Zellomar" window whose client area is SIZE (WxH), waiting up to 10 s.
+wait_window() {
+    local size=$1
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --name '^Zellomar$' 2>/dev/null); do
+            if [ "$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}')" = "$size" ]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints the screen position "X Y" of a window's client area.
+window_origin() {
+    xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}'
+}
+
+# Waits for the game to end and checks its exit status.
+expect_exit() {
+    local expected=$1 status=0
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
+    wait "$game_pid" || status=$?
+    game_pid=""
+    [ "$status" -eq "$expected" ] || fail "exit status $status, expected $expected"
+}

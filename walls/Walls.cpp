@@ -1,0 +1,72 @@
+// The play window's walls: the wall start, the level reader and the drawing pass.
+#include "FrmPics.h"
+#include "TileKinds.h"
+
+#include "play/FrmMain.h"
+#include "shell/Checked.h"
+#include "shell/Program.h"
+#include "shell/RuntimeError.h"
+#include "shell/TextInput.h"
+
+void FrmMain::StartWalls()
+{
+    // The blank tile sizes the current-wall box, and the box sizes a wall cell.
+    picCurrWall.setPicture(frmPics().picBlankWall.GetPicture());
+    for (int i = 0; i <= 84; ++i)
+        Walls(i).Alive = flag::False;
+    LoadLevel();
+}
+
+void FrmMain::LoadLevel()
+{
+    using namespace checked;
+    const std::string path = program::folder() + "/levels/Level" + decimal(intLevel) + ".lvl";
+    TextInput file(path);
+    std::int16_t n = 0;
+    while (!file.eof()) {
+        const TextInput::Line column = file.readLine();
+        const TextInput::Line row = file.readLine();
+        const TextInput::Line kind = file.readLine();
+        n = add16(n, 1, file.where(column.number));
+        if (n > 84)
+            throw RuntimeError(ErrorKind::SubscriptOutOfRange,
+                               file.where(column.number) + ": a level holds at most 84 walls");
+        WallInfo &wall = Walls(n);
+
+        const std::string atColumn = file.where(column.number);
+        const double columnValue = toNumber(column.text, atColumn);
+        const double x = real(columnValue * static_cast<double>(picCurrWall.Width()), atColumn) / 15.0;
+        wall.X = round16(real(real(x, atColumn) - single(lblStatus.Width() / 30.0f, atColumn), atColumn), atColumn);
+
+        const std::string atRow = file.where(row.number);
+        const double rowValue = toNumber(row.text, atRow);
+        const double y = real(rowValue * static_cast<double>(picCurrWall.Height()), atRow) / 15.0;
+        wall.Y = round16(real(real(y, atRow) - single(picCurrWall.Height() / 15.0f, atRow), atRow), atRow);
+
+        wall.Kind = kind.text;
+        wall.Alive = flag::True;
+        wall.Height = round16(single(picCurrWall.Height() / 15.0f, atRow), atRow);
+        wall.Width = round16(single(picCurrWall.Width() / 15.0f, atColumn), atColumn);
+
+        // The same area in twips; a wall more than 2184 pixels out does not fit in 16 bits.
+        RECT &area = WallRects(n);
+        area.bottom = mul16(add16(wall.Y, wall.Height, atRow), 15, atRow);
+        area.left = mul16(wall.X, 15, atColumn);
+        area.right = mul16(add16(wall.X, wall.Width, atColumn), 15, atColumn);
+        area.top = mul16(wall.Y, 15, atRow);
+    }
+    file.close();
+    DrawWalls();
+}
+
+void FrmMain::DrawWalls()
+{
+    Refresh();
+    for (int i = 0; i <= 84; ++i) {
+        const WallInfo &wall = Walls(i);
+        if (wall.Alive != flag::True)
+            continue;
+        // Only what the 72 x 36 tile holds is copied; the rest of the cell shows what lies beneath.
+        BitBlt(hDC(), wall.X, wall.Y, wall.Width, wall.Height, TileFor(wall.Kind).hDC(), 0, 0, SRCCOPY);
+    }
+}
