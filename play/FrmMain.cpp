@@ -10,7 +10,7 @@ const FontSpec panelFont{"Papyrus", 9.75f, true};
 } // namespace
 
 FrmMain::FrmMain()
-    : Form({"Zellomar", 6855.0f, 6585.0f, black, Frame::FixedTool}),
+    : Form({"Zellomar", 6855.0f, 6585.0f, colour::black, Frame::FixedTool}),
       shpBall(*this, {480, 1680, 255, 255}, systemColour::windowBackground),
       lblStatus(*this, {4560, 0, 2295, 6015}, "", panelFont, false),
       lblBonus(*this, {5520, 240, 975, 855}, "Bonus:", panelFont),

@@ -28,7 +28,7 @@ public:
         std::string caption;
         float clientWidth = 0.0f;  // twips
         float clientHeight = 0.0f; // twips
-        Colour background = black;
+        Colour background = colour::black;
         Frame frame = Frame::FixedSingle;
     };
 

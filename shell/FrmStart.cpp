@@ -8,9 +8,9 @@ const FontSpec buttonFont{"Papyrus", 12.0f, true};
 } // namespace
 
 FrmStart::FrmStart()
-    : Form({"Zellomar", 6345.0f, 6435.0f, black, Frame::FixedSingle}),
-      cmdNew(*this, {600, 5040, 1695, 495}, "New &Game", buttonFont, white, [this] { cmdNew_Click(); }),
-      cmdExit(*this, {4680, 5040, 975, 495}, "E&xit", buttonFont, white, [this] { cmdExit_Click(); })
+    : Form({"Zellomar", 6345.0f, 6435.0f, colour::black, Frame::FixedSingle}),
+      cmdNew(*this, {600, 5040, 1695, 495}, "New &Game", buttonFont, colour::white, [this] { cmdNew_Click(); }),
+      cmdExit(*this, {4680, 5040, 975, 495}, "E&xit", buttonFont, colour::white, [this] { cmdExit_Click(); })
 {
 }
 

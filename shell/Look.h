@@ -19,8 +19,10 @@ inline constexpr Colour buttonText{0x00, 0x00, 0x00};
 inline constexpr Colour windowBackground{0xFF, 0xFF, 0xFF};
 } // namespace systemColour
 
+namespace colour {
 inline constexpr Colour black{0x00, 0x00, 0x00};
 inline constexpr Colour white{0xFF, 0xFF, 0xFF};
+} // namespace colour
 
 struct FontSpec {
     std::string family;

@@ -13,7 +13,7 @@ TwipRect slot(int index)
 } // namespace
 
 FrmPics::FrmPics()
-    : Form({"Zellomar", 1140.0f, 6600.0f, black, Frame::FixedTool}),
+    : Form({"Zellomar", 1140.0f, 6600.0f, colour::black, Frame::FixedTool}),
       picBlankWall(*this, slot(0), true, true),
       picSpikeWall(*this, slot(1), true, true),
       picWall01(*this, slot(2), true, true),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "play/FrmMain.h"
+#include "shell/Program.h"
 
 #include <QTemporaryDir>
 

@@ -70,7 +70,7 @@ wait_window() {
 
 # Prints the screen position "X Y" of a window's client area.
 window_origin() {
-    xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}'
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
 }
 
 # Waits for the game to end and checks its exit status.

@@ -1,0 +1,40 @@
+# The ball moves on the screen, Space freezes it, held Right steers it right,
+# and Escape ends the game with status 0. An empty level leaves the ball the
+# only white thing on the field.
+source "$(dirname "$0")/session.sh"
+start_display
+install_game
+: > "$work/game/levels/Level1.lvl"
+start_game
+start=$(wait_window 423x429) || fail "no start window"
+xdotool windowactivate --sync "$start"
+xdotool key alt+g
+play=$(wait_window 677x480) || fail "no play window"
+xdotool windowactivate --sync "$play"
+read -r x y < <(window_origin "$play")
+ball() { "$screengrab" box "$x" "$y" 520 480 FFFFFF; }
+
+sleep 0.3
+first=$(ball)
+sleep 0.3
+second=$(ball)
+[ "$first" != "$second" ] || fail "the ball did not move: $first"
+
+xdotool key space
+sleep 0.2
+paused=$(ball)
+sleep 0.5
+[ "$(ball)" = "$paused" ] || fail "the ball moved while paused"
+
+xdotool key space
+before=$(ball)
+xdotool keydown Right
+sleep 0.6
+xdotool keyup Right
+after=$(ball)
+[ "$before" != none ] && [ "$after" != none ] || fail "the ball is out of sight: $before / $after"
+[ "${after%% *}" -gt "$((${before%% *} + 100))" ] || fail "held Right did not move the ball right: $before -> $after"
+
+xdotool key Escape
+expect_exit 0
+echo "1 passed, 0 failed"

@@ -1,0 +1,20 @@
+# The shipped level's walls are on the screen when the play window opens.
+source "$(dirname "$0")/session.sh"
+start_display
+install_game
+start_game
+start=$(wait_window 423x429) || fail "no start window"
+xdotool windowactivate --sync "$start"
+xdotool key alt+g
+play=$(wait_window 677x480) || fail "no play window"
+sleep 0.5
+read -r x y < <(window_origin "$play")
+# Column 2, row 2 of the first level holds a green tile: its inside is 60 x 24 pixels of green.
+green=$("$screengrab" count $((x + 76 + 6)) $((y + 40 + 6)) 60 24 00FF00)
+[ "$green" -eq 1440 ] || fail "expected the green tile at column 2, row 2; found $green green pixels"
+# And the frame of the tiles in dark red all along the first row.
+red=$("$screengrab" count $((x + 76)) "$y" 380 4 800000)
+[ "$red" -gt 1000 ] || fail "expected dark red tile frames in the first row; found $red"
+xdotool key Escape
+expect_exit 0
+echo "1 passed, 0 failed"
