@@ -74,6 +74,7 @@ void Form::Unload()
 
 void Form::Refresh()
 {
+    ++m_refreshes;
     m_surface.clear();
     // The copies that follow land on the kept surface, so one paint at the next
     // turn of the event loop shows the same picture as painting now and again.

@@ -60,6 +60,8 @@ public:
     void setHeight(float twips);
 
     bool isLoaded() const { return m_loaded; }
+    // How many times the window has been wiped and painted afresh.
+    long refreshCount() const { return m_refreshes; }
     bool isVisible() const;
 
     // Event handlers; a window overrides those it answers.
@@ -91,4 +93,5 @@ private:
     float m_height = 0.0f;
     bool m_loaded = false;
     bool m_placed = false;
+    long m_refreshes = 0;
 };

@@ -1,0 +1,26 @@
+# A broken level file: one line on stderr naming the fault and its line, a
+# message box, and exit status 1 once the box is closed.
+source "$(dirname "$0")/session.sh"
+start_display
+install_game
+printf '3\r\n1\r\nWall01\r\nabc\r\n1\r\nWall02\r\n' > "$work/game/levels/Level1.lvl"
+start_game
+start=$(wait_window 423x429) || fail "no start window"
+xdotool windowactivate --sync "$start"
+xdotool key alt+g
+for _ in $(seq 100); do
+    grep -q "run-time error" "$work/stderr" && break
+    sleep 0.1
+done
+expected="Zellomar: run-time error: Type mismatch: line 4 of $work/game/levels/Level1.lvl: \"abc\" is not a number"
+grep -qxF "$expected" "$work/stderr" || fail "expected the line: $expected"
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended before the message box was closed"
+box=$(xdotool search --sync --onlyvisible --name '^Zellomar$' | while read -r id; do
+    size=$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}')
+    [ "$size" != 423x429 ] && [ "$size" != 677x480 ] && echo "$id"
+done | head -n1)
+[ -n "$box" ] || fail "no message box"
+xdotool windowactivate --sync "$box"
+xdotool key Return
+expect_exit 1
+echo "1 passed, 0 failed"
