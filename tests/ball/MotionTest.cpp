@@ -1,26 +1,6 @@
 #include "support/GameTest.h"
 
-namespace {
-
-// The play window on a 1024 x 768 screen: 10240 x 7680 twips, an empty level.
-class MotionTest : public GameTest {
-protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        window = &loadPlayWindow();
-    }
-
-    void ticks(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            window->tmrBall_Timer();
-    }
-
-    FrmMain *window = nullptr;
-};
-
-} // namespace
+using MotionTest = PlayWindowTest;
 
 TEST_F(MotionTest, TheBallRunsDownTurnsBelowTheWindowAndRunsBetweenMinus20And7480)
 {

@@ -2,19 +2,7 @@
 
 #include "shell/KeyCodes.h"
 
-namespace {
-
-class BonusTest : public GameTest {
-protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        window = &loadPlayWindow();
-    }
-    FrmMain *window = nullptr;
-};
-
-} // namespace
+using BonusTest = PlayWindowTest;
 
 TEST_F(BonusTest, CountsDownOncePerTickAndStopsItsTimerAtZero)
 {

@@ -2,19 +2,7 @@
 
 #include "shell/KeyCodes.h"
 
-namespace {
-
-class KeysTest : public GameTest {
-protected:
-    void SetUp() override
-    {
-        GameTest::SetUp();
-        window = &loadPlayWindow();
-    }
-    FrmMain *window = nullptr;
-};
-
-} // namespace
+using KeysTest = PlayWindowTest;
 
 TEST_F(KeysTest, ArrowsSetTheirHeldFlagsWhateverTheShiftState)
 {

@@ -41,5 +41,23 @@ protected:
     QTemporaryDir m_dir;
 };
 
+// A case that starts from the play window loaded on the 1024 x 768 screen with an empty level.
+class PlayWindowTest : public GameTest {
+protected:
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        window = &loadPlayWindow();
+    }
+
+    void ticks(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            window->tmrBall_Timer();
+    }
+
+    FrmMain *window = nullptr;
+};
+
 // The colour of one pixel of a surface, as 0xRRGGBB; transparent pixels read as -1.
 long pixelAt(Surface *surface, int x, int y);

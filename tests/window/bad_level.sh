@@ -1,12 +1,9 @@
 # A broken level file: one line on stderr naming the fault and its line, a
 # message box, and exit status 1 once the box is closed.
 source "$(dirname "$0")/session.sh"
-start_display
 install_game
 printf '3\r\n1\r\nWall01\r\nabc\r\n1\r\nWall02\r\n' > "$work/game/levels/Level1.lvl"
-start_game
-start=$(wait_window 423x429) || fail "no start window"
-xdotool windowactivate --sync "$start"
+open_start_window
 xdotool key alt+g
 for _ in $(seq 100); do
     grep -q "run-time error" "$work/stderr" && break

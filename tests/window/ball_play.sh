@@ -2,16 +2,10 @@
 # and Escape ends the game with status 0. An empty level leaves the ball the
 # only white thing on the field.
 source "$(dirname "$0")/session.sh"
-start_display
 install_game
 : > "$work/game/levels/Level1.lvl"
-start_game
-start=$(wait_window 423x429) || fail "no start window"
-xdotool windowactivate --sync "$start"
-xdotool key alt+g
-play=$(wait_window 677x480) || fail "no play window"
-xdotool windowactivate --sync "$play"
-read -r x y < <(window_origin "$play")
+open_start_window
+open_play_window
 ball() { "$screengrab" box "$x" "$y" 520 480 FFFFFF; }
 
 sleep 0.3

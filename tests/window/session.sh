@@ -73,6 +73,23 @@ window_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
 }
 
+# Starts the display and the game, waits for the start window and activates it; sets $start.
+open_start_window() {
+    start_display
+    [ -d "$work/game" ] || install_game
+    start_game
+    start=$(wait_window 423x429) || fail "no start window of 423 x 429"
+    xdotool windowactivate --sync "$start"
+}
+
+# New Game with Alt+G; sets $play to the play window, activated, and $x $y to its client origin.
+open_play_window() {
+    xdotool key alt+g
+    play=$(wait_window 677x480) || fail "no play window of 677 x 480 after Alt+G"
+    xdotool windowactivate --sync "$play"
+    read -r x y < <(window_origin "$play")
+}
+
 # Waits for the game to end and checks its exit status.
 expect_exit() {
     local expected=$1 status=0

@@ -1,14 +1,8 @@
 # The shipped level's walls are on the screen when the play window opens.
 source "$(dirname "$0")/session.sh"
-start_display
-install_game
-start_game
-start=$(wait_window 423x429) || fail "no start window"
-xdotool windowactivate --sync "$start"
-xdotool key alt+g
-play=$(wait_window 677x480) || fail "no play window"
+open_start_window
+open_play_window
 sleep 0.5
-read -r x y < <(window_origin "$play")
 # Column 2, row 2 of the first level holds a green tile: its inside is 60 x 24 pixels of green.
 green=$("$screengrab" count $((x + 76 + 6)) $((y + 40 + 6)) 60 24 00FF00)
 [ "$green" -eq 1440 ] || fail "expected the green tile at column 2, row 2; found $green green pixels"
