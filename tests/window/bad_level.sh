@@ -12,10 +12,7 @@ done
 expected="Zellomar: run-time error: Type mismatch: line 4 of $work/game/levels/Level1.lvl: \"abc\" is not a number"
 grep -qxF "$expected" "$work/stderr" || fail "expected the line: $expected"
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended before the message box was closed"
-box=$(xdotool search --sync --onlyvisible --name '^Zellomar$' | while read -r id; do
-    size=$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}')
-    [ "$size" != 423x429 ] && [ "$size" != 677x480 ] && echo "$id"
-done | head -n1)
+box=$(wait_other_window 423x429 677x480) || true
 [ -n "$box" ] || fail "no message box"
 xdotool windowactivate --sync "$box"
 xdotool key Return

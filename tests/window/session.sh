@@ -18,6 +18,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 fail() {
     echo "FAIL: $*" >&2
@@ -62,6 +63,20 @@ wait_window() {
                 echo "$id"
                 return 0
             fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints the id of a visible "Zellomar" window of any size but these, waiting up to 10 s.
+wait_other_window() {
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --name '^Zellomar$' 2>/dev/null); do
+            case " $* " in
+            *" $(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}') "*) ;;
+            *) echo "$id"; return 0 ;;
+            esac
         done
         sleep 0.1
     done
