@@ -9,7 +9,9 @@ SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fra
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-asan fuzz deps build clean
+BENCH_BUILD ?= build-release
+
+.PHONY: run test test-asan fuzz bench deps build clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -44,5 +46,11 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target level_fuzz
 	@sh tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# Builds in Release and prints the benchmark table (see Performance in the README).
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DZELLOMAR_TESTS=OFF -DZELLOMAR_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@bash tools/bench.sh $(BENCH_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Prints the benchmark table: bench.sh BUILD_DIR. Needs Xvfb and openbox.
+set -euo pipefail
+build=$1
+runs=7
+work=$(mktemp -d)
+xvfb_pid=""
+wm_pid=""
+cleanup() {
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')
+os=$(. /etc/os-release && echo "$PRETTY_NAME")
+memory=$(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)
+qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null | cut -d+ -f1)
+
+# Micro-benchmarks on the offscreen platform.
+"$build/bench/micro_bench" --benchmark_format=csv --benchmark_min_time=1 2>/dev/null > "$work/micro.csv"
+micro() { # name -> microseconds
+    awk -F, -v name="\"$1\"" '$1 == name {
+        t = $3; if ($5 == "ns") t /= 1000; else if ($5 == "ms") t *= 1000; printf "%.3f", t }' "$work/micro.csv"
+}
+
+# A private X display; start-up is timed before the window manager runs, so that
+# the map of the program's own window is what is seen.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$work/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+for _ in $(seq "$runs"); do
+    "$build/bench/startwatch" Zellomar "$build/zellomar" >> "$work/game-start" 2>/dev/null
+    "$build/bench/startwatch" Minimal "$build/bench/minimal_qt" >> "$work/minimal-start" 2>/dev/null
+done
+median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+game_ms=$(cut -d' ' -f1 "$work/game-start" | median)
+minimal_ms=$(cut -d' ' -f1 "$work/minimal-start" | median)
+game_kib=$(cut -d' ' -f2 "$work/game-start" | median)
+minimal_kib=$(cut -d' ' -f2 "$work/minimal-start" | median)
+
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+sleep 0.5
+read -r rate p50 p99 largest cpu_pct rss < <("$build/play_run" 10 2>/dev/null)
+
+echo "Zellomar benchmarks on $cpu, $(nproc) cores, $memory, $os, Qt $qt"
+echo
+echo "| Measure | Result | Target |"
+echo "| --- | --- | --- |"
+echo "| Ball tick, no hit, 84 standing walls | $(micro BallTickNoHit) µs | at most 2 µs |"
+echo "| Ball tick that removes a wall, 83 standing (full drawing pass, offscreen) | $(micro BallTickWithRemoval) µs | at most 1000 µs |"
+echo "| Loading a level of 84 records, with its drawing pass | $(micro LoadLevel84) µs | |"
+echo "| Rectangle test | $(micro RectangleTest) µs | |"
+echo "| Ball ticks a second, 10 s in Xvfb | $rate | at least 99.5 |"
+echo "| Interval between ticks, p50 / p99 / largest | $p50 / $p99 / $largest ms | p99 at most 12 ms |"
+echo "| CPU while playing | $cpu_pct % of one core | at most 5 % |"
+echo "| Peak resident memory while playing | $rss MiB | |"
+awk -v g="$game_ms" -v m="$minimal_ms" 'BEGIN {
+    printf "| Start-up to the window on screen, game / minimal Qt program (median of '"$runs"') | %.1f / %.1f ms (%.2f times) | at most 1.3 times |\n", g, m, g / m }'
+awk -v g="$game_kib" -v m="$minimal_kib" 'BEGIN {
+    printf "| Peak resident memory at start, game / minimal Qt program | %.1f / %.1f MiB (%+.1f MiB) | at most 10 MiB more |\n", g / 1024, m / 1024, (g - m) / 1024 }'
