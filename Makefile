@@ -11,7 +11,9 @@ FUZZ_SECONDS ?= 60
 
 BENCH_BUILD ?= build-release
 
-.PHONY: run test test-asan fuzz bench deps build clean
+PACKAGE_BUILD ?= build-package
+
+.PHONY: run test test-asan fuzz bench package deps build clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -52,5 +54,13 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bash tools/bench.sh $(BENCH_BUILD)
 
+# A Debian package (zellomar_<version>_amd64.deb), then a check that it installs and plays.
+package:
+	@sh tools/install-deps.sh package
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DZELLOMAR_TESTS=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	bash tests/window/package.sh $(PACKAGE_BUILD)/zellomar_*_amd64.deb
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)

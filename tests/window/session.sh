@@ -4,7 +4,7 @@
 set -euo pipefail
 
 game_binary=$1
-screengrab=$2
+screengrab=${2:-}
 work=$(mktemp -d)
 xvfb_pid=""
 wm_pid=""
@@ -50,7 +50,7 @@ install_game() {
 }
 
 start_game() {
-    "$work/game/zellomar" 2>"$work/stderr" &
+    "${game_command:-$work/game/zellomar}" 2>"$work/stderr" &
     game_pid=$!
 }
 
