@@ -1,6 +1,5 @@
 #include "QtLook.h"
 
-#include <QFontDatabase>
 
 #include <cmath>
 
@@ -11,9 +10,9 @@ QColor toQColor(const Colour &colour)
 
 QFont toQFont(const FontSpec &wanted)
 {
-    const QString named = QString::fromStdString(wanted.family);
-    const QString family = QFontDatabase::hasFamily(named) ? named : QStringLiteral("DejaVu Sans");
-    QFont font(family);
+    // Qt takes the first family of the list that the machine has when it draws.
+    QFont font;
+    font.setFamilies({QString::fromStdString(wanted.family), QStringLiteral("DejaVu Sans")});
     font.setPixelSize(static_cast<int>(std::lround(wanted.points * 20.0f / 15.0f)));
     font.setBold(wanted.bold);
     return font;
