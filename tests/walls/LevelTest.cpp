@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -200,4 +201,27 @@ TEST_F(LevelTest, NothingIsDrawnWhenTheLevelFails)
     writeLevel("3\r\n1\r\nWall01\r\nx\r\n");
     ASSERT_TRUE(loadError().has_value());
     EXPECT_EQ(pixelAt(frmMain().hDC(), 160, 10), -1);
+}
+
+TEST_F(LevelTest, TheShippedLevelLoadsInsideThePlayAreaWithEveryTileKindAndAClearStart)
+{
+    QFile shipped(QStringLiteral(ZELLOMAR_SOURCE_DIR "/levels/Level1.lvl"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray bytes = shipped.readAll();
+    writeLevel(bytes.toStdString());
+    FrmMain &window = loadPlayWindow();
+    std::set<std::string> kinds;
+    for (int i = 1; i <= 84; ++i) {
+        const WallInfo &wall = window.Walls(i);
+        if (wall.Alive != flag::True)
+            continue;
+        kinds.insert(wall.Kind);
+        EXPECT_GE(wall.X, 0);
+        EXPECT_LE(wall.X + wall.Width, 456) << "wall " << i << " reaches the panel";
+        EXPECT_LE(wall.Y + wall.Height, 480) << "wall " << i << " lies below the window";
+        EXPECT_FALSE(wall.X == 0 && wall.Y == 80) << "the ball's start cell is taken";
+    }
+    EXPECT_EQ(kinds, (std::set<std::string>{"BlankWall", "SpikeWall", "Wall01", "Wall02", "wall03", "Wall04",
+                                            "ChWall01", "ChWall02", "Chwall03", "ChWall04", "FullWall"}));
+    EXPECT_EQ(bytes.count("\r\n"), bytes.count("\n")); // CR LF line ends throughout
 }
