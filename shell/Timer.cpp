@@ -18,12 +18,6 @@ Timer::Timer(Form &form, int interval, bool enabled, std::function<void()> handl
 
 Timer::~Timer() = default;
 
-void Timer::setInterval(int milliseconds)
-{
-    m_interval = milliseconds;
-    sync();
-}
-
 void Timer::setEnabled(bool enabled)
 {
     m_enabled = enabled;

@@ -17,7 +17,6 @@ public:
     Timer &operator=(const Timer &) = delete;
 
     int Interval() const { return m_interval; }
-    void setInterval(int milliseconds);
     bool Enabled() const { return m_enabled; }
     // Enabling starts a fresh interval.
     void setEnabled(bool enabled);
