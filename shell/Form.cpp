@@ -7,7 +7,6 @@
 #include <QRect>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 constexpr float twipsPerPixel = 15.0f;
