@@ -7,14 +7,24 @@ packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbench
  libx11-dev xvfb xauth openbox xdotool x11-utils fonts-dejavu-core"
 case "${1:-}" in
 fuzz) packages="$packages clang libclang-rt-dev" ;;
-package) packages="$packages dpkg-dev file" ;;
+package) packages="$packages dpkg-dev file lintian appstream desktop-file-utils man-db" ;;
 esac
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
 [ -z "$missing" ] && exit 0
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=""
+elif command -v sudo >/dev/null 2>&1; then
+  sudo="sudo"
+else
+  # Without root and without sudo, say what to run instead of failing on a missing command.
+  echo "These Debian packages are missing:$missing" >&2
+  echo "Run this as root, then try again:" >&2
+  echo "  apt-get install --no-install-recommends$missing" >&2
+  exit 1
+fi
 echo "Installing:$missing"
-if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

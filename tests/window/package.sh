@@ -1,20 +1,53 @@
-# The Debian package unpacks into a Linux program's layout, names the toolkit's
-# runtime among its dependencies, and the game it holds starts, opens the play
-# window and ends with Escape. Usage: package.sh zellomar_<version>_amd64.deb
+# The Debian package passes lintian, unpacks into the Debian games layout with its
+# desktop files, and the game it holds, started as /usr/games/zellomar, opens the
+# play window with the shipped level's walls and ends with Escape.
+# Usage: package.sh zellomar_<version>_amd64.deb screengrab
 source "$(dirname "$0")/session.sh"
 deb=$game_binary
+
+# Errors and warnings fail; informational tags are shown and named in the README.
+lintian --info --display-info --fail-on error,warning "$deb" >&2 || fail "lintian finds errors or warnings"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on libqt6widgets6"
 dpkg-deb -f "$deb" Depends | grep -q 'fonts-dejavu-core' || fail "the package does not depend on fonts-dejavu-core"
-dpkg -x "$deb" "$work/root"
-[ -x "$work/root/usr/lib/zellomar/zellomar" ] || fail "no usr/lib/zellomar/zellomar"
-[ -f "$work/root/usr/lib/zellomar/levels/Level1.lvl" ] || fail "no usr/lib/zellomar/levels/Level1.lvl"
-[ "$(readlink "$work/root/usr/bin/zellomar")" = ../lib/zellomar/zellomar ] || fail "usr/bin/zellomar is no link to the game"
-grep -q '^Categories=Game;ArcadeGame;' "$work/root/usr/share/applications/zellomar.desktop" || fail "no desktop entry"
 
-game_command="$work/root/usr/bin/zellomar"
+dpkg -x "$deb" "$work/root"
+root=$work/root/usr
+[ -x "$root/lib/games/zellomar/zellomar" ] || fail "no usr/lib/games/zellomar/zellomar"
+[ -f "$root/share/games/zellomar/levels/Level1.lvl" ] || fail "no usr/share/games/zellomar/levels/Level1.lvl"
+for link in "games/zellomar ../lib/games/zellomar/zellomar" \
+    "lib/games/zellomar/levels ../../../share/games/zellomar/levels"; do
+    set -- $link
+    [ "$(readlink "$root/$1")" = "$2" ] || fail "usr/$1 is no link to $2"
+done
+desktop-file-validate "$root/share/applications/org.zellomar.zellomar.desktop" || fail "the desktop entry is not valid"
+grep -qx 'Icon=zellomar' "$root/share/applications/org.zellomar.zellomar.desktop" || fail "the desktop entry names no icon"
+appstreamcli validate --no-net "$root/share/metainfo/org.zellomar.zellomar.metainfo.xml" >&2 \
+    || fail "the AppStream metadata is not valid"
+for size in 16 32 48 64 128; do
+    file "$root/share/icons/hicolor/${size}x$size/apps/zellomar.png" | grep -q "PNG image data, $size x $size" \
+        || fail "no $size x $size icon"
+done
+grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/zellomar.svg" || fail "no scalable icon"
+manual=$(MANWIDTH=80 man -l "$root/share/man/man6/zellomar.6.gz" 2>&1) || fail "man cannot show the manual page"
+for section in NAME SYNOPSIS DESCRIPTION KEYS 'LEVEL FILES' 'EXIT STATUS'; do
+    grep -qx "$section" <<<"$manual" || fail "the manual page has no $section section"
+done
+grep -qx 'Copyright: 2026 The Zellomar developers' "$root/share/doc/zellomar/copyright" \
+    && grep -qx 'License: MIT' "$root/share/doc/zellomar/copyright" || fail "no copyright file naming the MIT licence"
+zcat "$root/share/doc/zellomar/changelog.gz" | grep -q "^zellomar ($(dpkg-deb -f "$deb" Version))" \
+    || fail "the changelog does not name this version"
+
+game_command="$root/games/zellomar"
 mkdir -p "$work/game" # nothing to copy: the package's own layout is played
 open_start_window
 open_play_window
+# The shipped level's green tile at column 2, row 2: its inside is 60 x 24 green pixels.
+for _ in $(seq 50); do
+    green=$("$screengrab" count $((x + 76 + 6)) $((y + 40 + 6)) 60 24 00FF00)
+    [ "$green" -eq 1440 ] && break
+    sleep 0.1
+done
+[ "$green" -eq 1440 ] || fail "expected the green tile at column 2, row 2; found $green green pixels"
 xdotool key Escape
 expect_exit 0
 echo "package: $(basename "$deb"), depends: $(dpkg-deb -f "$deb" Depends)"
