@@ -7,6 +7,10 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -20,12 +24,27 @@ bool isSet(const char *name)
     return value && *value;
 }
 
-// What keeps the windows off the screen, or nothing when a display answers.
-std::string noDisplayReason()
+// Whether a Wayland compositor listens on the socket that WAYLAND_DISPLAY names.
+bool waylandAnswers()
 {
-    if (!isSet("DISPLAY"))
-        return "DISPLAY is not set";
-    return std::string("DISPLAY ") + std::getenv("DISPLAY") + " does not answer";
+    std::string path = std::getenv("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
+    if (path.front() != '/')
+        path = std::string(std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "") + "/" + path;
+    sockaddr_un address{};
+    if (path.size() >= sizeof address.sun_path)
+        return false;
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, path.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool answers = fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return answers;
+}
+
+std::string doesNotAnswer(const char *name)
+{
+    return std::string(name) + " " + std::getenv(name) + " does not answer";
 }
 
 // Picks where the windows go: X11 whenever an X display answers and the player has
@@ -34,9 +53,13 @@ std::string noDisplayReason()
 // Returns why there is no display when none answers.
 std::optional<std::string> chooseDisplay()
 {
-    if (isSet("QT_QPA_PLATFORM")) {
-        if (qgetenv("QT_QPA_PLATFORM").startsWith("xcb") && !x11::displayAnswers())
-            return noDisplayReason();
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    const std::string xFault = isSet("DISPLAY") ? doesNotAnswer("DISPLAY") : "DISPLAY is not set";
+    if (!chosen.isEmpty()) {
+        if (chosen.startsWith("xcb") && !x11::displayAnswers())
+            return xFault;
+        if (chosen.startsWith("wayland") && !waylandAnswers())
+            return isSet("WAYLAND_DISPLAY") ? doesNotAnswer("WAYLAND_DISPLAY") : "WAYLAND_DISPLAY is not set";
         return std::nullopt;
     }
     if (isSet("DISPLAY") && x11::displayAnswers()) {
@@ -44,10 +67,14 @@ std::optional<std::string> chooseDisplay()
         return std::nullopt;
     }
     if (isSet("WAYLAND_DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "wayland");
-        return std::nullopt;
+        if (waylandAnswers()) {
+            qputenv("QT_QPA_PLATFORM", "wayland");
+            return std::nullopt;
+        }
+        if (!isSet("DISPLAY"))
+            return doesNotAnswer("WAYLAND_DISPLAY");
     }
-    return noDisplayReason();
+    return xFault;
 }
 
 } // namespace

@@ -1,8 +1,10 @@
-# Without a display, or with one that does not answer, the game says so in one
-# line and exits with status 1, whatever platform the player asked for.
+# Without a display, or with one that does not answer (X11 or Wayland), the game
+# says so in one line and exits with status 1, whatever platform the player asked for.
 set -u
 dead=99
 while [ -e "/tmp/.X11-unix/X$dead" ] || [ -e "/tmp/.X$dead-lock" ]; do dead=$((dead + 1)); done
+runtime=$(mktemp -d) # a runtime folder where no compositor listens
+trap 'rm -rf "$runtime"' EXIT
 failed=0
 check() { # EXPECTED-REASON ENV-SETTINGS...
     local reason=$1 out status
@@ -19,5 +21,8 @@ check "DISPLAY is not set"
 check "DISPLAY is not set" QT_QPA_PLATFORM=xcb
 check "DISPLAY :$dead does not answer" DISPLAY=":$dead"
 check "DISPLAY :$dead does not answer" DISPLAY=":$dead" QT_QPA_PLATFORM=xcb
-echo "$((4 - failed)) passed, $failed failed"
+check "WAYLAND_DISPLAY wayland-9 does not answer" XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-9
+check "WAYLAND_DISPLAY wayland-9 does not answer" XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-9 QT_QPA_PLATFORM=wayland
+check "DISPLAY :$dead does not answer" XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-9 DISPLAY=":$dead"
+echo "$((7 - failed)) passed, $failed failed"
 [ "$failed" -eq 0 ]
