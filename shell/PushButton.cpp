@@ -4,6 +4,11 @@
 #include <QPainter>
 #include <QStyle>
 
+namespace {
+// Grey, so that the edge shows on the white face and on a black window alike.
+constexpr QRgb edge = 0x808080;
+} // namespace
+
 PushButton::PushButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
 {

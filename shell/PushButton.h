@@ -10,8 +10,6 @@ class PushButton : public QPushButton {
 public:
     PushButton(const QString &caption, QWidget *parent);
 
-    static constexpr QRgb edge = 0x808080;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

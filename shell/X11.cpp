@@ -6,7 +6,10 @@
 #include <xcb/xcb.h>
 
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace x11 {
 namespace {
