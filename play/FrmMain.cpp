@@ -87,6 +87,13 @@ void FrmMain::Form_KeyUp(std::int16_t &, std::int16_t)
     blnRightHeld = flag::False;
 }
 
+void FrmMain::Form_Deactivate()
+{
+    // The key-up of an arrow held now goes to another window: let go of it here, as a key-up does.
+    blnLeftHeld = flag::False;
+    blnRightHeld = flag::False;
+}
+
 void FrmMain::tmrBonus_Timer()
 {
     intBonus = checked::sub16(intBonus, 1, "bonus");

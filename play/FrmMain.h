@@ -50,6 +50,7 @@ public:
     void Form_Unload(std::int16_t &Cancel) override;
     void Form_KeyDown(std::int16_t &KeyCode, std::int16_t Shift) override;
     void Form_KeyUp(std::int16_t &KeyCode, std::int16_t Shift) override;
+    void Form_Deactivate() override;
     void tmrBonus_Timer();
     void tmrBall_Timer(); // ball/
 

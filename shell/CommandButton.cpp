@@ -2,16 +2,15 @@
 
 #include "Form.h"
 #include "Program.h"
+#include "PushButton.h"
 #include "QtLook.h"
-
-#include <QPushButton>
 
 #include <utility>
 
 CommandButton::CommandButton(Form &form, const TwipRect &place, const std::string &caption,
                              const FontSpec &font, Colour background, std::function<void()> click)
     : Control(form, place, true),
-      m_button(std::make_unique<QPushButton>(QString::fromStdString(caption), form.widget())),
+      m_button(std::make_unique<PushButton>(QString::fromStdString(caption), form.widget())),
       m_caption(caption)
 {
     m_button->setFont(toQFont(font));
@@ -19,8 +18,6 @@ CommandButton::CommandButton(Form &form, const TwipRect &place, const std::strin
     palette.setColor(QPalette::Button, toQColor(background));
     palette.setColor(QPalette::ButtonText, toQColor(systemColour::buttonText));
     m_button->setPalette(palette);
-    m_button->setAutoDefault(false);
-    m_button->setFocusPolicy(Qt::StrongFocus);
     m_button->setGeometry(pixelRect());
     QObject::connect(m_button.get(), &QPushButton::clicked, [handler = std::move(click)] {
         program::dispatch(handler);

@@ -69,6 +69,8 @@ public:
     virtual void Form_Unload(std::int16_t &Cancel) { (void)Cancel; }
     virtual void Form_KeyDown(std::int16_t &KeyCode, std::int16_t Shift) { (void)KeyCode, (void)Shift; }
     virtual void Form_KeyUp(std::int16_t &KeyCode, std::int16_t Shift) { (void)KeyCode, (void)Shift; }
+    // The window stopped being the active window; it hears no key-up from now on.
+    virtual void Form_Deactivate() {}
 
     // For the layer's controls and the program's lifecycle.
     QWidget *widget() const;

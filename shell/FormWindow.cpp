@@ -5,20 +5,28 @@
 #include "KeyCodes.h"
 #include "Program.h"
 #include "QtLook.h"
+#include "X11.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShowEvent>
+#include <QTimer>
+#include <QWindow>
 
 FormWindow::FormWindow(Form &form, bool keepOutOfTaskbar)
-    : m_form(form)
+    : m_form(form),
+      m_keepOutOfTaskbar(keepOutOfTaskbar)
 {
     // A fixed frame: title bar with the system menu and the close box, no minimise or maximise.
     Qt::WindowFlags flags = (keepOutOfTaskbar ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint
         | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
-    setFocusPolicy(Qt::StrongFocus);
+    // The window itself is no stop of the Tab cycle: its buttons are. Its keys reach it
+    // all the same when none of its controls has the focus.
+    setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }
@@ -61,4 +69,46 @@ void FormWindow::closeEvent(QCloseEvent *event)
     // The form decides: its unload handler runs, and unloading hides the window.
     event->ignore();
     program::dispatch([this] { m_form.Unload(); });
+}
+
+void FormWindow::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous() && m_keepOutOfTaskbar)
+        x11::keepOutOfTaskbar(*this);
+    // Under Wayland the toolkit draws the frame itself, with minimise and maximise
+    // buttons whatever the window asks for.
+    if (!m_watchingState && windowHandle() && QGuiApplication::platformName() == QLatin1String("wayland")) {
+        m_watchingState = true;
+        connect(windowHandle(), &QWindow::windowStateChanged, this,
+                [this](Qt::WindowState state) { windowStateChanged(state); });
+    }
+    QWidget::showEvent(event);
+}
+
+void FormWindow::windowStateChanged(Qt::WindowState state)
+{
+    // A maximised or full-screen window must take the size the compositor gives it,
+    // or the compositor ends the connection: the fixed size is let go until the
+    // window is back at its own size (see resizeEvent).
+    if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void FormWindow::resizeEvent(QResizeEvent *event)
+{
+    if (m_watchingState) {
+        if (size() != minimumSize())
+            QTimer::singleShot(0, this, [this] { windowHandle()->setWindowState(Qt::WindowNoState); });
+        else if (maximumSize() != minimumSize())
+            setMaximumSize(minimumSize());
+    }
+    QWidget::resizeEvent(event);
+}
+
+bool FormWindow::event(QEvent *event)
+{
+    // A window that is no longer active hears no more key releases.
+    if (event->type() == QEvent::WindowDeactivate)
+        program::dispatch([this] { m_form.Form_Deactivate(); });
+    return QWidget::event(event);
 }

@@ -15,7 +15,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
+    void windowStateChanged(Qt::WindowState state);
+
     Form &m_form;
+    bool m_keepOutOfTaskbar = false;
+    bool m_watchingState = false;
 };

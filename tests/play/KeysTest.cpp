@@ -2,6 +2,10 @@
 
 #include "shell/KeyCodes.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
 using KeysTest = PlayWindowTest;
 
 TEST_F(KeysTest, ArrowsSetTheirHeldFlagsWhateverTheShiftState)
@@ -90,4 +94,22 @@ TEST_F(KeysTest, APauseKeepsTheStepAndTheFlags)
     keyDown(*window, vk::Space);
     EXPECT_EQ(window->intBallStep, -100);
     EXPECT_EQ(window->blnRightHeld, flag::True);
+}
+
+TEST_F(KeysTest, LosingTheActiveWindowLetsGoOfTheArrowsAndNothingElse)
+{
+    for (const bool paused : {false, true}) {
+        if (paused)
+            keyDown(*window, vk::Space);
+        keyDown(*window, vk::Left);
+        keyDown(*window, vk::Right);
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(window->widget(), &deactivate);
+        EXPECT_EQ(window->blnLeftHeld, flag::False) << paused;
+        EXPECT_EQ(window->blnRightHeld, flag::False) << paused;
+        EXPECT_EQ(window->tmrBall.Enabled(), !paused);
+        EXPECT_EQ(window->tmrBonus.Enabled(), !paused);
+        EXPECT_EQ(window->intBallStep, 100);
+    }
+    EXPECT_FALSE(program::ended());
 }

@@ -1,0 +1,52 @@
+#include "X11.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace x11 {
+namespace {
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::char_traits<char>::length(name), name);
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+} // namespace
+
+bool displayAnswers()
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
+
+void keepOutOfTaskbar(QWidget &window)
+{
+    const auto *native = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = native ? native->connection() : nullptr;
+    if (!connection) // another platform, or one that only borrows an X display (offscreen)
+        return;
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
+    const std::array<xcb_atom_t, 2> skip{atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                         atom(connection, "_NET_WM_STATE_SKIP_PAGER")};
+    // Called before the window is mapped: the window manager reads the state when it
+    // takes the window, and the toolkit keeps the atoms it finds there when it adds its own.
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, state, XCB_ATOM_ATOM, 32,
+                        static_cast<std::uint32_t>(skip.size()), skip.data());
+    xcb_flush(connection);
+}
+
+} // namespace x11

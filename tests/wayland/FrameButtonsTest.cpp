@@ -1,0 +1,32 @@
+// The game in a Wayland session, where the toolkit draws the window frame with
+// its own minimise and maximise buttons. Pressing them asks for the same window
+// states as below; the game must run on with its windows as designed.
+#include "support/GameTest.h"
+
+#include "shell/FrmStart.h"
+
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+using FrameButtonsTest = GameTest;
+
+TEST_F(FrameButtonsTest, MaximiseAndMinimiseLeaveTheGameRunning)
+{
+    FrmMain &play = newGame();
+    for (Form *form : {static_cast<Form *>(&frmStart()), static_cast<Form *>(&play)}) {
+        QWidget *widget = form->widget();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+        const QSize designed = widget->size();
+        for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowNoState, Qt::WindowMinimized,
+                                            Qt::WindowNoState}) {
+            widget->windowHandle()->setWindowState(state);
+            QTest::qWait(500);
+            EXPECT_FALSE(program::ended()) << state;
+            EXPECT_EQ(widget->size(), designed) << state;
+        }
+    }
+    const float top = play.shpBall.Top();
+    QTest::qWait(300);
+    EXPECT_NE(play.shpBall.Top(), top) << "the ball stopped";
+}

@@ -1,0 +1,41 @@
+# Under a Wayland desktop (a headless weston of the test's own): the frame's
+# maximise and minimise leave the game running at its sizes (wayland_tests), the
+# game runs on Wayland when it is all there is, and with an X display there too the game opens its windows on X11, where the frame,
+# the centring and the window flags hold. Usage: wayland.sh GAME SCREENGRAB WAYLAND_TESTS
+source "$(dirname "$0")/session.sh"
+wayland_tests=$3
+weston_pid=""
+trap '[ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null; cleanup' EXIT
+
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+weston --backend=headless-backend.so --socket=wayland-test --no-config --idle-time=0 >"$work/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 100); do
+    [ -S "$XDG_RUNTIME_DIR/wayland-test" ] && break
+    sleep 0.1
+done
+[ -S "$XDG_RUNTIME_DIR/wayland-test" ] || { cat "$work/weston.log" >&2; fail "weston did not start"; }
+
+env -u DISPLAY WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland "$wayland_tests" >"$work/frame.log" 2>&1 \
+    || { cat "$work/frame.log" >&2; fail "the frame's buttons broke the game under Wayland"; }
+
+# Wayland alone, no platform chosen: the game runs there (it is stopped after two seconds).
+env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-test "$game_binary" 2>"$work/stderr" &
+game_pid=$!
+sleep 2
+kill -0 "$game_pid" 2>/dev/null || fail "the game did not run under Wayland alone"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=""
+
+# Both displays, no platform chosen: the windows open on the X display.
+start_display
+export WAYLAND_DISPLAY=wayland-test XDG_SESSION_TYPE=wayland
+install_game
+start_game
+start=$(wait_window 423x429) || fail "no start window on the X display with Wayland there too"
+xdotool windowactivate --sync "$start"
+xdotool key alt+x
+expect_exit 0
+echo "3 passed, 0 failed"
