@@ -23,9 +23,10 @@ expect_centred() {
 probe() {
     local shot="${TMPDIR:-/tmp}/zellomar-$(basename "$0" .sh)-failed.png"
     "$screengrab" probe "$1" "$2" "$shot" >"$work/probes" || {
-        grep -v '^ok' "$work/probes" >&2
+        cat "$work/probes" >&2
         fail "the screen differs; the screenshot is kept in $shot"
     }
+    cat "$work/probes"
 }
 
 # Prints "left top right bottom" of the ball's white pixels in the client area
