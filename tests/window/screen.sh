@@ -3,6 +3,12 @@
 
 assets=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../assets" && pwd)
 
+# Openbox puts a window that asks for no place in the middle of the free area;
+# told to use the top left corner instead, it shows whether the game centres its windows.
+mkdir -p "$work/config/openbox"
+sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$work/config/openbox/rc.xml"
+export XDG_CONFIG_HOME="$work/config"
+
 # Checks that the window's frame, as openbox draws it, is centred on the screen.
 # The game centres the frame it assumes, which is thicker than openbox's by up to
 # a dozen pixels across the title bar: so much, and no more, may lie between the
