@@ -54,7 +54,7 @@ fill    panel-gap-4          554 285 66  19   C0C0C0 0
 fill    panel-box-left       530 304 26  40   C0C0C0 0
 fill    panel-box-right      632 304 45  40   C0C0C0 0
 fill    panel-below          530 344 147 136  C0C0C0 0
-text    caption-bonus        554 16  65  57   C0C0C0 000000 $font $(printf 'Bonus:\\n%s|' $(seq 40 -1 30))
+text    caption-bonus        554 16  65  57   C0C0C0 000000 $font $(seq -s '|' -f 'Bonus:\n%g' 40 -1 0)
 text    caption-level        554 88  65  57   C0C0C0 000000 $font Level:\n1
 text    caption-lives        554 160 65  57   C0C0C0 000000 $font Lives:\n4
 text    caption-score        554 232 64  53   C0C0C0 000000 $font Score:\n0
