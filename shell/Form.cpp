@@ -5,6 +5,7 @@
 #include "Timer.h"
 
 #include <QRect>
+#include <QRectF>
 
 #include <algorithm>
 
@@ -119,8 +120,16 @@ void Form::addTimer(Timer *timer)
 
 void Form::invalidate(const QRect &pixels)
 {
-    if (m_window->isVisible())
-        m_window->update(pixels);
+    if (!m_window->isVisible())
+        return;
+    // On a scaled desktop a control's edge falls inside a device pixel and its
+    // antialiased rim reaches the next one: mark whole device pixels, one more
+    // all round, or a moving ball leaves its rim behind.
+    const qreal ratio = m_window->devicePixelRatioF();
+    const QRect device = QRectF(QPointF(pixels.topLeft()) * ratio, QSizeF(pixels.size()) * ratio)
+                             .toAlignedRect()
+                             .adjusted(-1, -1, 1, 1);
+    m_window->update(QRectF(QPointF(device.topLeft()) / ratio, QSizeF(device.size()) / ratio).toAlignedRect());
 }
 
 void Form::syncTimers()

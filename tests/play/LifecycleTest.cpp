@@ -4,6 +4,7 @@
 #include "shell/Program.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
@@ -28,6 +29,9 @@ TEST_F(LifecycleTest, TheStartWindowIsBlackWithTwoButtonsAtItsFoot)
     EXPECT_EQ(window.widget()->width(), 423);
     EXPECT_EQ(window.widget()->height(), 429);
     EXPECT_EQ(window.widget()->windowTitle(), QStringLiteral("Zellomar"));
+    const QImage painted = window.widget()->grab().toImage();
+    for (const QPoint point : {QPoint(0, 0), QPoint(211, 200), QPoint(422, 428), QPoint(200, 350), QPoint(20, 350)})
+        EXPECT_EQ(painted.pixel(point), qRgb(0, 0, 0)) << point.x() << "," << point.y();
     EXPECT_EQ(window.cmdNew.widget()->text(), QStringLiteral("New &Game"));
     EXPECT_EQ(window.cmdExit.widget()->text(), QStringLiteral("E&xit"));
     EXPECT_EQ(window.cmdNew.widget()->geometry(), QRect(40, 336, 113, 33));

@@ -2,6 +2,8 @@
 
 #include "shell/Program.h"
 
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 namespace {
@@ -69,4 +71,21 @@ TEST_F(SetUpTest, TheBallStartsAtItsDesignedPlaceAndBothTimersRun)
     EXPECT_TRUE(window.tmrBall.isRunning());
     EXPECT_TRUE(window.tmrBonus.isRunning());
     EXPECT_FALSE(window.isVisible()); // loading does not show it
+}
+
+TEST_F(SetUpTest, TheBallIsWhiteAndPassesBehindThePanel)
+{
+    FrmMain &window = loadPlayWindow();
+    const auto centre = [&window] {
+        const QImage painted = window.widget()->grab().toImage();
+        return painted.pixel(window.shpBall.pixelRect().center()) & 0xFFFFFFu;
+    };
+    EXPECT_EQ(centre(), 0xFFFFFFu);
+    // Over a counter label, below its caption, and over the bare panel: the grey shows.
+    window.shpBall.setLeft(window.lblBonus.Left() + 600);
+    window.shpBall.setTop(window.lblBonus.Top() + 600);
+    EXPECT_EQ(centre(), 0xC0C0C0u);
+    window.shpBall.setLeft(window.lblStatus.Left() + 60);
+    window.shpBall.setTop(6000);
+    EXPECT_EQ(centre(), 0xC0C0C0u);
 }

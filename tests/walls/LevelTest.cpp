@@ -3,9 +3,11 @@
 #include "shell/RuntimeError.h"
 
 #include <QFile>
+#include <QWidget>
 
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -203,25 +205,34 @@ TEST_F(LevelTest, NothingIsDrawnWhenTheLevelFails)
     EXPECT_EQ(pixelAt(frmMain().hDC(), 160, 10), -1);
 }
 
-TEST_F(LevelTest, TheShippedLevelLoadsInsideThePlayAreaWithEveryTileKindAndAClearStart)
+TEST_F(LevelTest, TheShippedLevelStaysInsideThePlayFieldOnEveryScreenWithEveryTileKindAndAClearStart)
 {
     QFile shipped(QStringLiteral(ZELLOMAR_SOURCE_DIR "/levels/Level1.lvl"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     const QByteArray bytes = shipped.readAll();
     writeLevel(bytes.toStdString());
-    FrmMain &window = loadPlayWindow();
-    std::set<std::string> kinds;
-    for (int i = 1; i <= 84; ++i) {
-        const WallInfo &wall = window.Walls(i);
-        if (wall.Alive != flag::True)
-            continue;
-        kinds.insert(wall.Kind);
-        EXPECT_GE(wall.X, 0);
-        EXPECT_LE(wall.X + wall.Width, 456) << "wall " << i << " reaches the panel";
-        EXPECT_LE(wall.Y + wall.Height, 480) << "wall " << i << " lies below the window";
-        EXPECT_FALSE(wall.X == 0 && wall.Y == 80) << "the ball's start cell is taken";
+    // The smallest screen the game plays on, and the usual one.
+    for (const auto [wide, high] : {std::pair{800, 600}, std::pair{1024, 768}}) {
+        program::reset();
+        program::setFolder(folder());
+        program::setScreenPixels(wide, high);
+        FrmMain &window = loadPlayWindow();
+        const int panelLeft = twipsToPixels(window.lblStatus.Left());
+        const int fieldHeight = window.widget()->height();
+        std::set<std::string> kinds;
+        for (int i = 1; i <= 84; ++i) {
+            const WallInfo &wall = window.Walls(i);
+            if (wall.Alive != flag::True)
+                continue;
+            kinds.insert(wall.Kind);
+            EXPECT_GE(wall.X, 0);
+            EXPECT_GE(wall.Y, 0);
+            EXPECT_LE(wall.X + wall.Width, panelLeft) << "wall " << i << " reaches the panel on " << wide;
+            EXPECT_LE(wall.Y + wall.Height, fieldHeight) << "wall " << i << " lies below the field on " << high;
+            EXPECT_FALSE(wall.X == 0 && wall.Y == 80) << "the ball's start cell is taken";
+        }
+        EXPECT_EQ(kinds, (std::set<std::string>{"BlankWall", "SpikeWall", "Wall01", "Wall02", "wall03", "Wall04",
+                                                "ChWall01", "ChWall02", "Chwall03", "ChWall04", "FullWall"}));
     }
-    EXPECT_EQ(kinds, (std::set<std::string>{"BlankWall", "SpikeWall", "Wall01", "Wall02", "wall03", "Wall04",
-                                            "ChWall01", "ChWall02", "Chwall03", "ChWall04", "FullWall"}));
     EXPECT_EQ(bytes.count("\r\n"), bytes.count("\n")); // CR LF line ends throughout
 }

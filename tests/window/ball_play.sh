@@ -1,36 +1,73 @@
-# The ball moves on the screen, Space freezes it, held Right steers it right,
-# and Escape ends the game with status 0. An empty level leaves the ball the
-# only white thing on the field.
+# The ball on the screen under the real keyboard, an empty level leaving it the
+# only white thing on the field: it moves; Space stops the ball and the bonus and
+# a second Space starts them again; held Right steers it right; the release of
+# another key stops the steering although Left is still down; Left's auto-repeat,
+# once the other key is up, steers again; Escape ends the game with status 0.
+# The ball dips out of sight at every bottom turn, so every look waits until it
+# is in sight, and the waits are for states, not for times.
 source "$(dirname "$0")/session.sh"
+source "$(dirname "$0")/screen.sh"
 install_game
 : > "$work/game/levels/Level1.lvl"
 open_start_window
 open_play_window
-ball() { "$screengrab" box "$x" "$y" 520 480 FFFFFF; }
+field=530
+bonus() { "$screengrab" sum $((x + 554)) $((y + 16)) 65 57; }
+# The ball's left edge; it holds still while no arrow steers.
+left_edge() { local b; b=$(ball_in_sight $field); echo "${b%% *}"; }
 
-# Moving: some sample within two seconds differs from the first (a loaded machine may be slow to paint).
-first=$(ball)
-moved=no
-for _ in $(seq 10); do
-    sleep 0.2
-    [ "$(ball)" != "$first" ] && moved=yes && break
+# Waits up to 5 s for the ball's box to differ from $1.
+moves_from() {
+    for _ in $(seq 50); do
+        sleep 0.1
+        [ "$(ball_box $field)" != "$1" ] && return 0
+    done
+    return 1
+}
+
+moves_from "$(ball_box $field)" || fail "the ball did not move"
+
+pause_in_sight $field
+paused_bonus=$(bonus)
+sleep 1.5
+[ "$(ball_box $field)" = "$ball" ] || fail "the ball moved while paused"
+[ "$(bonus)" = "$paused_bonus" ] || fail "the bonus counted down while paused"
+xdotool key space
+for _ in $(seq 100); do
+    [ "$(bonus)" != "$paused_bonus" ] && break
+    sleep 0.1
 done
-[ "$moved" = yes ] || fail "the ball did not move: $first"
+[ "$(bonus)" != "$paused_bonus" ] || fail "the bonus did not count down again after the second Space"
+moves_from "$ball" || fail "the ball did not move again after the second Space"
 
-xdotool key space
-sleep 0.2
-paused=$(ball)
-sleep 0.5
-[ "$(ball)" = "$paused" ] || fail "the ball moved while paused"
-
-xdotool key space
-before=$(ball)
+# Held Right takes the ball to the right.
 xdotool keydown Right
-sleep 0.6
+for _ in $(seq 100); do
+    [ "$(left_edge)" -ge 400 ] && break
+    sleep 0.1
+done
 xdotool keyup Right
-after=$(ball)
-[ "$before" != none ] && [ "$after" != none ] || fail "the ball is out of sight: $before / $after"
-[ "${after%% *}" -gt "$((${before%% *} + 100))" ] || fail "held Right did not move the ball right: $before -> $after"
+right_at=$(left_edge)
+[ "$right_at" -ge 400 ] || fail "held Right did not move the ball right: it is at $right_at"
+
+# Left goes down, then another key goes down and up: its release clears the
+# steering, and Left does not repeat, the other key having been pressed last.
+xdotool keydown Left keydown a keyup a
+sleep 2.5
+stopped=$(left_edge)
+xdotool keyup Left
+[ "$stopped" -ge $((right_at - 250)) ] || fail "the release of another key did not stop the steering: $right_at -> $stopped"
+
+# The other key goes down first and up last: Left, pressed last, repeats once
+# the other key is up, and its repeated key-downs steer the ball to the left edge.
+xdotool keydown a keydown Left keyup a
+for _ in $(seq 100); do
+    [ "$(left_edge)" -le 1 ] && break
+    sleep 0.1
+done
+at=$(left_edge)
+xdotool keyup Left
+[ "$at" -le 1 ] || fail "Left's auto-repeat did not steer the ball: it stands at $at"
 
 xdotool key Escape
 expect_exit 0

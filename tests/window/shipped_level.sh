@@ -7,7 +7,7 @@ sleep 0.5
 green=$("$screengrab" count $((x + 76 + 6)) $((y + 40 + 6)) 60 24 00FF00)
 [ "$green" -eq 1440 ] || fail "expected the green tile at column 2, row 2; found $green green pixels"
 # And the frame of the tiles in dark red all along the first row.
-red=$("$screengrab" count $((x + 76)) "$y" 380 4 800000)
+red=$("$screengrab" count "$x" "$y" 380 4 800000)
 [ "$red" -gt 1000 ] || fail "expected dark red tile frames in the first row; found $red"
 xdotool key Escape
 expect_exit 0

@@ -1,0 +1,86 @@
+# Sourced after session.sh by the tests that read the screen: where the windows
+# stand, where the ball is, and a table of probes read from one screenshot.
+
+assets=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../assets" && pwd)
+
+# Openbox puts a window that asks for no place in the middle of the free area;
+# told to use the top left corner instead, it shows whether the game centres its windows.
+mkdir -p "$work/config/openbox"
+sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$work/config/openbox/rc.xml"
+export XDG_CONFIG_HOME="$work/config"
+
+# Checks that the window's frame, as openbox draws it, is centred on the screen.
+# The game centres the frame it assumes, which is thicker than openbox's by up to
+# a dozen pixels across the title bar: so much, and no more, may lie between the
+# margins on opposite sides.
+expect_centred() {
+    local id=$1 name=$2 cx cy w h l r t b
+    read -r cx cy < <(window_origin "$id")
+    read -r w h < <(xwininfo -id "$id" | awk '/  Width:/ {w = $2} /  Height:/ {h = $2} END {print w, h}')
+    read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    local left=$((cx - l)) right=$((1024 - cx - w - r)) top=$((cy - t)) bottom=$((768 - cy - h - b))
+    local across=$((left - right)) down=$((top - bottom))
+    [ "${across#-}" -le 16 ] && [ "${down#-}" -le 16 ] \
+        || fail "$name is not centred: margins left $left, right $right, top $top, bottom $bottom"
+}
+
+# Checks a table of probes (standard input) against one screenshot; places are
+# relative to the client area at $1 $2. A failing screenshot is kept for a look.
+probe() {
+    local shot="${TMPDIR:-/tmp}/zellomar-$(basename "$0" .sh)-failed.png"
+    "$screengrab" probe "$1" "$2" "$shot" >"$work/probes" || {
+        cat "$work/probes" >&2
+        fail "the screen differs; the screenshot is kept in $shot"
+    }
+    cat "$work/probes"
+}
+
+# Prints "left top right bottom" of the ball's white pixels in the client area
+# at $x $y, looking at the field left of x = $1 (and above y = $2, 480 unless
+# given) only; "none" while out of sight.
+ball_box() {
+    local b
+    b=$("$screengrab" box "$x" "$y" "$1" "${2:-480}" FFFFFF)
+    [ "$b" = none ] && { echo none; return; }
+    read -r l t r bt <<<"$b"
+    echo "$((l - x)) $((t - y)) $((r - x)) $((bt - y))"
+}
+
+# Waits until the ball is in sight (it dips below the client area at every
+# bottom turn) and prints its box; fails after 10 s.
+ball_in_sight() {
+    local b
+    for _ in $(seq 100); do
+        b=$(ball_box "$@")
+        [ "$b" != none ] && { echo "$b"; return 0; }
+        sleep 0.1
+    done
+    fail "the ball stays out of sight"
+}
+
+# Waits until the screen holds still: the same ball box twice, 0.3 s apart; prints it.
+ball_still() {
+    local before now
+    before=$(ball_box "$@")
+    for _ in $(seq 30); do
+        sleep 0.3
+        now=$(ball_box "$@")
+        [ "$now" = "$before" ] && { echo "$now"; return 0; }
+        before=$now
+    done
+    fail "the ball does not hold still"
+}
+
+# Pauses the game with Space where the ball is in sight; sets $ball to its box.
+# Every odd press pauses, so the ball is still once the game has caught up;
+# should it have stopped out of sight, play resumes for a moment and is paused again.
+pause_in_sight() {
+    for _ in $(seq 20); do
+        xdotool key space
+        ball=$(ball_still "$@")
+        [ "$ball" != none ] && return 0
+        xdotool key space
+        sleep 0.$((RANDOM % 3 + 1))
+    done
+    fail "could not pause the game with the ball in sight"
+}
