@@ -27,7 +27,7 @@ bool isSet(const char *name)
 // Whether a Wayland compositor listens on the socket that WAYLAND_DISPLAY names.
 bool waylandAnswers()
 {
-    std::string path = std::getenv("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
+    std::string path = isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
     if (path.front() != '/')
         path = std::string(std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "") + "/" + path;
     sockaddr_un address{};
@@ -88,6 +88,7 @@ int runGame(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    x11::detectAutoRepeat();
     program::dispatch([] {
         FrmStart &start = frmStart();
         start.Show();

@@ -4,6 +4,10 @@
 #include <QWidget>
 
 #include <xcb/xcb.h>
+// The XKB header names a field "explicit", a C++ keyword: rename it for the include only.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
 
 #include <array>
 #include <cstdint>
@@ -47,6 +51,19 @@ void keepOutOfTaskbar(QWidget &window)
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, id, state, XCB_ATOM_ATOM, 32,
                         static_cast<std::uint32_t>(skip.size()), skip.data());
     xcb_flush(connection);
+}
+
+void detectAutoRepeat()
+{
+    const auto *native = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = native ? native->connection() : nullptr;
+    if (!connection)
+        return;
+    const auto use = xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION);
+    std::free(xcb_xkb_use_extension_reply(connection, use, nullptr));
+    const std::uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    const auto cookie = xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0);
+    std::free(xcb_xkb_per_client_flags_reply(connection, cookie, nullptr));
 }
 
 } // namespace x11

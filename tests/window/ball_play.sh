@@ -2,7 +2,7 @@
 # only white thing on the field: it moves; Space stops the ball and the bonus and
 # a second Space starts them again; held Right steers it right; the release of
 # another key stops the steering although Left is still down; Left's auto-repeat,
-# once the other key is up, steers again; Escape ends the game with status 0.
+# once the other key is up, steers again; both arrows held hold the ball; Escape ends the game with status 0.
 # The ball dips out of sight at every bottom turn, so every look waits until it
 # is in sight, and the waits are for states, not for times.
 source "$(dirname "$0")/session.sh"
@@ -66,8 +66,15 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 at=$(left_edge)
-xdotool keyup Left
-[ "$at" -le 1 ] || fail "Left's auto-repeat did not steer the ball: it stands at $at"
+[ "$at" -le 1 ] || { xdotool keyup Left; fail "Left's auto-repeat did not steer the ball: it stands at $at"; }
+
+# Right goes down while Left is still held: the two cancel out, and Right's
+# auto-repeat, seen as presses only, must not let go of Left on the way.
+xdotool keydown Right
+sleep 2.5
+held=$(left_edge)
+xdotool keyup Right keyup Left
+[ "$held" -le 1 ] || fail "with both arrows held the ball drifted to $held"
 
 xdotool key Escape
 expect_exit 0
