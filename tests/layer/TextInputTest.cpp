@@ -11,7 +11,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -20,9 +19,9 @@ namespace {
 
 class TextInputTest : public ::testing::Test {
 protected:
-    std::string write(const std::string &bytes)
+    std::string write(const std::string &bytes, const QString &name = QStringLiteral("file.txt"))
     {
-        const std::string path = m_dir.filePath(QStringLiteral("file.txt")).toStdString();
+        const std::string path = m_dir.filePath(name).toStdString();
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
@@ -100,40 +99,30 @@ TEST_F(TextInputTest, AMissingFileOrFolderIsNamedWithItsPath)
     }
 }
 
-TEST_F(TextInputTest, ALineOfMoreThan64KiBIsAnErrorAtThatLine)
+TEST_F(TextInputTest, ALineOfMoreThan64KiBIsAnErrorAtThatLineReadInLittleMemory)
 {
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
     const std::string longest(TextInput::maxLineLength, 'A');
     EXPECT_EQ(readAll("1\r\n" + longest + "\r\n2"), (Lines{"1", longest, "2"}));
     EXPECT_EQ(readAll(longest), Lines{longest});
-    for (const std::string &bytes : {"1\r\n" + longest + "A\r\n", "1\n" + longest + longest}) {
+    const std::string sparse = write("1\n", QStringLiteral("sparse"));
+    std::filesystem::resize_file(sparse, std::uintmax_t{1} << 30); // then 1 GiB of zeros, no line end
+    for (const std::string &path : {write("1\r\n" + longest + "A\r\n", QStringLiteral("a")),
+                                    write("1\n" + longest + longest, QStringLiteral("b")), sparse}) {
         try {
-            readAll(bytes);
+            TextInput input(path);
+            while (!input.eof())
+                input.readLine();
             ADD_FAILURE() << "a line of more than 64 KiB was read";
         } catch (const RuntimeError &error) {
             EXPECT_EQ(error.kind(), ErrorKind::LineTooLong);
             EXPECT_NE(error.what().find("line 2 of "), std::string::npos) << error.what();
         }
     }
-}
-
-TEST_F(TextInputTest, AHugeFileWithoutLineEndsStopsAtOnceInLittleMemory)
-{
-    const std::string path = write("");
-    std::filesystem::resize_file(path, std::uintmax_t{1} << 30); // 1 GiB of zeros, no line end, no disk used
-    rusage before{};
-    getrusage(RUSAGE_SELF, &before);
-    const auto start = std::chrono::steady_clock::now();
-    TextInput input(path);
-    try {
-        input.readLine();
-        FAIL() << "a 1 GiB line was read";
-    } catch (const RuntimeError &error) {
-        EXPECT_EQ(error.kind(), ErrorKind::LineTooLong) << error.message();
-    }
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 4 * 1024) << "KiB more at the peak";
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 // Opens the file as an ordinary user in a child process (root may read anything)
