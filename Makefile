@@ -44,13 +44,14 @@ test-asan: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
 	    UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
-# Fuzzes the level reader for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=600), seeded with
-# the shipped level and the files in fuzz/seeds; what it finds lands in $(FUZZ_BUILD)/findings.
+# Fuzzes the level reader and its number reader, each for FUZZ_SECONDS (make fuzz
+# FUZZ_SECONDS=600), seeded with the shipped level and the files in fuzz/seeds; what
+# they find lands in $(FUZZ_BUILD)/level_fuzz/findings and $(FUZZ_BUILD)/number_fuzz/findings.
 fuzz:
 	@sh tools/install-deps.sh fuzz
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DZELLOMAR_FUZZ=ON -DZELLOMAR_TESTS=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target level_fuzz
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target level_fuzz number_fuzz
 	@sh tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # Builds in Release and prints the benchmark table (see Performance in the README).

@@ -4,8 +4,10 @@
 
 #include <QLocale>
 
-#include <charconv>
+#include <locale.h>
+
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -41,25 +43,11 @@ char localeDecimalPoint()
     return point.size() == 1 && point.at(0).unicode() < 128 ? point.at(0).toLatin1() : '.';
 }
 
-// The power of ten of the leading significant digit of "digits[.digits][e[sign]digits]".
-long decimalExponent(const std::string &plain)
+// The C locale, for reading the number once it is written the C way.
+locale_t cLocale()
 {
-    long exponent = 0;
-    const auto e = plain.find('e');
-    if (e != std::string::npos) {
-        // A huge exponent only needs its sign and rough size.
-        const std::string written = plain.substr(e + 1, 8);
-        exponent = std::stol(written.empty() ? "0" : written);
-    }
-    const std::string mantissa = plain.substr(0, e);
-    const auto dot = mantissa.find('.');
-    const std::string whole = mantissa.substr(0, dot);
-    const auto firstWhole = whole.find_first_not_of('0');
-    if (firstWhole != std::string::npos)
-        return exponent + static_cast<long>(whole.size() - firstWhole) - 1;
-    const std::string fraction = dot == std::string::npos ? std::string() : mantissa.substr(dot + 1);
-    const auto firstFraction = fraction.find_first_not_of('0');
-    return exponent - static_cast<long>(firstFraction == std::string::npos ? 0 : firstFraction) - 1;
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return locale;
 }
 
 } // namespace
@@ -123,12 +111,13 @@ std::int32_t round32(double value, std::string_view where)
 
 double toNumber(std::string_view text, std::string_view where)
 {
-    const auto mismatch = [&] {
-        std::string shown(text.substr(0, 40));
+    const auto shown = [&] {
+        std::string quote = quoted(text.substr(0, 40));
         if (text.size() > 40)
-            shown += "...";
-        raise(ErrorKind::TypeMismatch, where, "\"" + shown + "\" is not a number");
+            quote.insert(quote.size() - 1, "...");
+        return quote;
     };
+    const auto mismatch = [&] { raise(ErrorKind::TypeMismatch, where, shown() + " is not a number"); };
     const char point = localeDecimalPoint();
 
     std::size_t begin = 0, end = text.size();
@@ -137,12 +126,12 @@ double toNumber(std::string_view text, std::string_view where)
     while (end > begin && isBlank(text[end - 1]))
         --end;
 
-    // Copy into the form from_chars reads: sign, digits, '.', exponent.
+    // Only these forms are numbers: sign, digits, a decimal separator, digits,
+    // an exponent. They are copied with a point for the conversion.
     std::string plain;
     std::size_t i = begin;
-    bool negative = false;
     if (i < end && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+        plain += text[i++];
     std::size_t digits = 0;
     while (i < end && isDigit(text[i])) {
         plain += text[i++];
@@ -174,17 +163,14 @@ double toNumber(std::string_view text, std::string_view where)
     if (i != end)
         mismatch();
 
-    double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        // Too small to hold reads as zero; only a value too large to hold is an overflow.
-        if (decimalExponent(plain) > 0)
-            raise(ErrorKind::Overflow, where, "\"" + std::string(text.substr(begin, 40)) + "\" is too large");
-        value = 0.0;
-    } else if (ec != std::errc() || ptr != plain.data() + plain.size()) {
+    char *stop = nullptr;
+    const double value = strtod_l(plain.c_str(), &stop, cLocale());
+    if (stop != plain.c_str() + plain.size())
         mismatch();
-    }
-    return negative ? -value : value;
+    // Too small to hold reads as zero; only a value too large to hold is an overflow.
+    if (std::isinf(value))
+        raise(ErrorKind::Overflow, where, shown() + " is too large");
+    return value;
 }
 
 std::string decimal(std::int32_t value)

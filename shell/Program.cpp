@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <new>
 #include <optional>
@@ -67,7 +68,7 @@ void report(const std::string &message)
     s.status = 1;
     for (auto &[type, form] : s.forms)
         form->stopTimers();
-    const std::string line = "Zellomar: run-time error: " + message;
+    const std::string line = "Zellomar: run-time error: " + printable(message);
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))
@@ -82,7 +83,13 @@ std::string folder()
     const State &s = state();
     if (s.folder)
         return *s.folder;
-    return QCoreApplication::applicationDirPath().toStdString();
+    // The file system's own bytes, whatever their encoding; links are resolved.
+    std::error_code ec;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || !executable.is_absolute())
+        throw RuntimeError(ErrorKind::PathNotFound, "the program's folder is not known: /proc/self/exe: "
+                                                        + (ec ? ec.message() : "not an absolute path"));
+    return executable.parent_path().native();
 }
 
 void setFolder(std::string folder)

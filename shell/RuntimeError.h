@@ -14,9 +14,20 @@ enum class ErrorKind {
     InputPastEndOfFile,
     FloatingPoint,
     PropertyAccess,
+    DeviceIO,
+    PermissionDenied,
+    LineTooLong,
 };
 
 std::string_view kindName(ErrorKind kind);
+
+// Text from outside the game (a level line, a path) made safe to show on a
+// terminal and in a message box: each control byte and each byte that is not
+// part of valid UTF-8 is written as \xNN.
+std::string printable(std::string_view bytes);
+// A level line in double quotes, made printable; a backslash is doubled so
+// that the quote reads back unambiguously.
+std::string quoted(std::string_view bytes);
 
 class RuntimeError {
 public:

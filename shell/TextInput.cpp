@@ -2,10 +2,38 @@
 
 #include "RuntimeError.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <utility>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// The first folder on the way to `file` that this user may not search.
+fs::path unsearchableFolder(const fs::path &file)
+{
+    fs::path folder;
+    for (const fs::path &part : file.parent_path()) {
+        folder /= part;
+        if (faccessat(AT_FDCWD, folder.c_str(), X_OK, AT_EACCESS) != 0 && errno == EACCES)
+            return folder;
+    }
+    return file.parent_path();
+}
+
+[[noreturn]] void cannotSearch(const fs::path &file)
+{
+    throw RuntimeError(ErrorKind::PermissionDenied,
+                       "cannot look inside the folder " + unsearchableFolder(file).native());
+}
+
+} // namespace
 
 TextInput::TextInput(std::string path)
     : m_path(std::move(path))
@@ -13,18 +41,47 @@ TextInput::TextInput(std::string path)
     std::error_code ec;
     const fs::path file(m_path);
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    if (!fs::is_directory(folder, ec))
-        throw RuntimeError(ErrorKind::PathNotFound, "no folder " + folder.string());
-    if (!fs::is_regular_file(file, ec))
+    const fs::file_status folderStatus = fs::status(folder, ec);
+    if (ec == std::errc::permission_denied)
+        cannotSearch(file);
+    if (!fs::is_directory(folderStatus))
+        throw RuntimeError(ErrorKind::PathNotFound, "no folder " + folder.native());
+    const fs::file_status fileStatus = fs::status(file, ec);
+    if (ec == std::errc::permission_denied)
+        cannotSearch(file);
+    if (!fs::is_regular_file(fileStatus))
         throw RuntimeError(ErrorKind::FileNotFound, "no file " + m_path);
-    m_stream.open(file, std::ios::binary);
-    if (!m_stream)
-        throw RuntimeError(ErrorKind::FileNotFound, "cannot read " + m_path);
+    // Never wait: a file swapped for a pipe since the test above fails its read instead.
+    m_fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (m_fd < 0 && errno == EACCES)
+        throw RuntimeError(ErrorKind::PermissionDenied, "cannot read the file " + m_path);
+    if (m_fd < 0)
+        throw RuntimeError(ErrorKind::FileNotFound, "cannot open " + m_path + ": " + std::strerror(errno));
+}
+
+TextInput::~TextInput()
+{
+    close();
+}
+
+bool TextInput::fill(int lineNumber)
+{
+    if (m_fd < 0)
+        return false;
+    ssize_t count = 0;
+    do
+        count = ::read(m_fd, m_buffer.data(), m_buffer.size());
+    while (count < 0 && errno == EINTR);
+    if (count < 0)
+        throw RuntimeError(ErrorKind::DeviceIO, where(lineNumber) + ": " + std::strerror(errno));
+    m_begin = 0;
+    m_end = static_cast<std::size_t>(count);
+    return count > 0;
 }
 
 bool TextInput::eof()
 {
-    return !m_stream.is_open() || m_stream.peek() == std::ifstream::traits_type::eof();
+    return m_begin == m_end && !fill(m_linesRead + 1);
 }
 
 TextInput::Line TextInput::readLine()
@@ -33,16 +90,22 @@ TextInput::Line TextInput::readLine()
     if (eof())
         throw RuntimeError(ErrorKind::InputPastEndOfFile, where(number) + ": the file ends before this line");
     Line line{{}, number};
-    using traits = std::ifstream::traits_type;
-    for (auto c = m_stream.get(); c != traits::eof(); c = m_stream.get()) {
-        if (c == '\n')
-            break;
-        if (c == '\r') {
-            if (m_stream.peek() == '\n')
-                m_stream.get();
-            break;
-        }
-        line.text += static_cast<char>(c);
+    while (m_begin < m_end || fill(number)) {
+        const char *begin = m_buffer.data() + m_begin;
+        const char *end = m_buffer.data() + m_end;
+        const char *lineEnd = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });
+        if (line.text.size() + static_cast<std::size_t>(lineEnd - begin) > maxLineLength)
+            throw RuntimeError(ErrorKind::LineTooLong,
+                               where(number) + ": the line is longer than " + std::to_string(maxLineLength) + " bytes");
+        line.text.append(begin, lineEnd);
+        m_begin += static_cast<std::size_t>(lineEnd - begin);
+        if (lineEnd == end)
+            continue;
+        const char ending = *lineEnd;
+        ++m_begin; // past the line end; fill() below may reuse the buffer
+        if (ending == '\r' && (m_begin < m_end || fill(number)) && m_buffer[m_begin] == '\n')
+            ++m_begin;
+        break;
     }
     m_linesRead = number;
     return line;
@@ -50,7 +113,10 @@ TextInput::Line TextInput::readLine()
 
 void TextInput::close()
 {
-    m_stream.close();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_begin = m_end = 0;
 }
 
 std::string TextInput::where(int lineNumber) const

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <fstream>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 // Sequential text input: open, end-of-file test, read a line, close.
 // A carriage return, a line feed, or the pair CR LF each end a line; the line
@@ -14,12 +15,22 @@ public:
         int number = 0; // 1-based line number in the file
     };
 
-    // Raises "Path not found" when the folder is missing, "File not found"
-    // when the file is missing or cannot be read.
-    explicit TextInput(std::string path);
+    // No line that the game reads comes near this; a longer one is an error.
+    static constexpr std::size_t maxLineLength = 64 * 1024;
 
+    // Raises "Path not found" when the folder is missing, "File not found"
+    // when the file is missing or is no plain file, and "Permission denied"
+    // naming the folder that may not be searched or the file that may not be read.
+    explicit TextInput(std::string path);
+    ~TextInput();
+    TextInput(const TextInput &) = delete;
+    TextInput &operator=(const TextInput &) = delete;
+
+    // A read that fails here or in readLine() is a "Device I/O error" at the
+    // line being read, never the end of the file.
     bool eof();
-    // Raises "Input past end of file" when there is no line left.
+    // Raises "Input past end of file" when there is no line left and
+    // "Line too long" past maxLineLength bytes.
     Line readLine();
     void close();
 
@@ -28,7 +39,13 @@ public:
     std::string where(int lineNumber) const;
 
 private:
+    // Reads the next block into the buffer; false at the end of the file.
+    bool fill(int lineNumber);
+
     std::string m_path;
-    std::ifstream m_stream;
+    int m_fd = -1;
+    std::vector<char> m_buffer = std::vector<char>(64 * 1024);
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
     int m_linesRead = 0;
 };

@@ -8,6 +8,8 @@
 #include "shell/RuntimeError.h"
 #include "shell/TextInput.h"
 
+#include <filesystem>
+
 void FrmMain::StartWalls()
 {
     // The blank tile sizes the current-wall box, and the box sizes a wall cell.
@@ -20,8 +22,10 @@ void FrmMain::StartWalls()
 void FrmMain::LoadLevel()
 {
     using namespace checked;
-    const std::string path = program::folder() + "/levels/Level" + decimal(intLevel) + ".lvl";
-    TextInput file(path);
+    // The folder's bytes go into the path as they are, whatever their encoding.
+    const std::filesystem::path path =
+        std::filesystem::path(program::folder()) / "levels" / ("Level" + decimal(intLevel) + ".lvl");
+    TextInput file(path.native());
     std::int16_t n = 0;
     while (!file.eof()) {
         const TextInput::Line column = file.readLine();

@@ -93,14 +93,33 @@ TEST(TextToNumber, AcceptsBlanksSignAndFraction)
 
 TEST(TextToNumber, AnythingElseIsATypeMismatch)
 {
-    for (const char *text : {"", "   ", "abc", "3a", "1.5.2", "-", ".", "1e", "--1", "0x10", "3 4", "nan", "inf"})
+    for (const char *text : {"", "   ", "abc", "3a", "1.5.2", "-", ".", "1e", "--1", "0x10", "3 4", "nan", "inf",
+                             "&H10", "\xef\xbb\xbf" "1", "1\r", "\v1", "1e+", "+-1", "1e--1", "0x1p3", "infinity"})
         EXPECT_EQ(kindOf([&] { checked::toNumber(text); }), ErrorKind::TypeMismatch) << '"' << text << '"';
 }
 
 TEST(TextToNumber, TooLargeANumberOverflows)
 {
-    EXPECT_EQ(kindOf([] { checked::toNumber("1e400"); }), ErrorKind::Overflow);
-    EXPECT_EQ(kindOf([] { checked::toNumber("1e99999999999"); }), ErrorKind::Overflow);
+    for (const char *text : {"1e400", "1e99999999999", "9e+00000000999", "1e0000000000000400", "-2e308"})
+        EXPECT_EQ(kindOf([&] { checked::toNumber(text); }), ErrorKind::Overflow) << text;
+}
+
+TEST(TextToNumber, LongDigitStringsAndZeroPaddedExponentsReadExactly)
+{
+    const struct {
+        const char *text;
+        double value;
+    } cases[] = {
+        {"-8031E-00000000001296", -0.0},
+        {"1e-0000000000003", 0.001},
+        {"25e0000000000000000000000001", 250.0},
+        {"00000000000000000000000000003", 3.0},
+        {"0.000000000000000000000000000000000000000000000001e48", 1.0},
+        {"1000000000000000000000000000000e-30", 1.0},
+        {"4.9406564584124654e-324", 4.9406564584124654e-324},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(checked::toNumber(c.text), c.value) << c.text;
 }
 
 TEST(TextToNumber, TheMessageNamesTheTextAndWhereItCameFrom)

@@ -14,14 +14,17 @@ protected:
     void SetUp() override { program::reset(); }
     void TearDown() override { program::reset(); }
 
-    // Closes the error box as soon as it is up, as a player would.
-    static void closeMessageBoxSoon()
+    // Closes the error box as soon as it is up, as a player would; keeps its text in `shown`.
+    static void closeMessageBoxSoon(QString *shown = nullptr)
     {
-        QTimer::singleShot(0, [] {
-            if (QWidget *box = QApplication::activeModalWidget())
+        QTimer::singleShot(0, [shown] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                if (auto *message = qobject_cast<QMessageBox *>(box); message && shown)
+                    *shown = message->text();
                 box->close();
-            else
-                closeMessageBoxSoon();
+            } else {
+                closeMessageBoxSoon(shown);
+            }
         });
     }
 };
@@ -57,6 +60,22 @@ TEST_F(ProgramTest, ARunTimeErrorIsReportedOnOneLineAndEndsWithStatusOne)
     EXPECT_EQ(err.substr(0, err.find('\n') + 1), "Zellomar: run-time error: Type mismatch: line 4 of /x/Level1.lvl: \"abc\" is not a number\n");
     EXPECT_TRUE(program::ended());
     EXPECT_EQ(program::exitStatus(), 1);
+}
+
+TEST_F(ProgramTest, ControlAndNonUtf8BytesReachNeitherTheTerminalNorTheBox)
+{
+    QString shown;
+    closeMessageBoxSoon(&shown);
+    testing::internal::CaptureStderr();
+    program::dispatch([] {
+        throw RuntimeError(ErrorKind::TypeMismatch,
+                           std::string("/caf\xe9/caf\xc3\xa9: \x1b[31ma\0b\r\x7f\xc2\x9b\xc0\xaf", 27));
+    });
+    const std::string err = testing::internal::GetCapturedStderr();
+    const std::string expected = "Zellomar: run-time error: Type mismatch: "
+                                 "/caf\\xe9/caf\xc3\xa9: \\x1b[31ma\\x00b\\x0d\\x7f\\xc2\\x9b\\xc0\\xaf";
+    EXPECT_EQ(err.substr(0, err.find('\n') + 1), expected + "\n");
+    EXPECT_EQ(shown.toStdString(), expected);
 }
 
 TEST_F(ProgramTest, AnErrorAfterTheEndChangesNothing)

@@ -5,6 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -12,9 +19,9 @@ namespace {
 
 class TextInputTest : public ::testing::Test {
 protected:
-    std::string write(const std::string &bytes)
+    std::string write(const std::string &bytes, const QString &name = QStringLiteral("file.txt"))
     {
-        const std::string path = m_dir.filePath(QStringLiteral("file.txt")).toStdString();
+        const std::string path = m_dir.filePath(name).toStdString();
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
@@ -69,24 +76,111 @@ TEST_F(TextInputTest, ReadingPastTheEndIsAnErrorNamingTheLine)
     }
 }
 
-TEST_F(TextInputTest, AMissingFileOrFolderIsNamed)
+TEST_F(TextInputTest, AMissingFileOrFolderIsNamedWithItsPath)
 {
-    try {
-        TextInput input(m_dir.filePath(QStringLiteral("none.txt")).toStdString());
-        FAIL();
-    } catch (const RuntimeError &error) {
-        EXPECT_EQ(error.kind(), ErrorKind::FileNotFound);
+    const std::string dir = m_dir.path().toStdString();
+    const struct {
+        std::string path;
+        ErrorKind kind;
+        std::string named;
+    } cases[] = {
+        {dir + "/none.txt", ErrorKind::FileNotFound, "no file " + dir + "/none.txt"},
+        {dir + "/nowhere/none.txt", ErrorKind::PathNotFound, "no folder " + dir + "/nowhere"},
+        {dir, ErrorKind::FileNotFound, "no file " + dir}, // a folder is no file to read
+    };
+    for (const auto &c : cases) {
+        try {
+            TextInput input(c.path);
+            ADD_FAILURE() << c.path << " opened";
+        } catch (const RuntimeError &error) {
+            EXPECT_EQ(error.kind(), c.kind) << error.message();
+            EXPECT_EQ(error.what(), c.named);
+        }
     }
-    try {
-        TextInput input(m_dir.filePath(QStringLiteral("nowhere/none.txt")).toStdString());
-        FAIL();
-    } catch (const RuntimeError &error) {
-        EXPECT_EQ(error.kind(), ErrorKind::PathNotFound);
+}
+
+TEST_F(TextInputTest, ALineOfMoreThan64KiBIsAnErrorAtThatLineReadInLittleMemory)
+{
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const std::string longest(TextInput::maxLineLength, 'A');
+    EXPECT_EQ(readAll("1\r\n" + longest + "\r\n2"), (Lines{"1", longest, "2"}));
+    EXPECT_EQ(readAll(longest), Lines{longest});
+    const std::string sparse = write("1\n", QStringLiteral("sparse"));
+    std::filesystem::resize_file(sparse, std::uintmax_t{1} << 30); // then 1 GiB of zeros, no line end
+    for (const std::string &path : {write("1\r\n" + longest + "A\r\n", QStringLiteral("a")),
+                                    write("1\n" + longest + longest, QStringLiteral("b")), sparse}) {
+        try {
+            TextInput input(path);
+            while (!input.eof())
+                input.readLine();
+            ADD_FAILURE() << "a line of more than 64 KiB was read";
+        } catch (const RuntimeError &error) {
+            EXPECT_EQ(error.kind(), ErrorKind::LineTooLong);
+            EXPECT_NE(error.what().find("line 2 of "), std::string::npos) << error.what();
+        }
     }
-    try {
-        TextInput input(m_dir.path().toStdString()); // a folder is no file to read
-        FAIL();
-    } catch (const RuntimeError &error) {
-        EXPECT_EQ(error.kind(), ErrorKind::FileNotFound);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 4 * 1024) << "KiB more at the peak";
+}
+
+// Opens the file as an ordinary user in a child process (root may read anything)
+// and returns the error it stopped with, or "read" when it could read the file.
+std::string openAsOrdinaryUser(const std::string &path)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        std::string result = "read";
+        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setresgid(65534, 65534, 65534) != 0
+                               || setresuid(65534, 65534, 65534) != 0))
+            result = "could not become nobody";
+        else {
+            try {
+                TextInput input(path);
+                input.readLine();
+            } catch (const RuntimeError &error) {
+                result = error.message();
+            }
+        }
+        [[maybe_unused]] const auto written = ::write(pipeEnds[1], result.data(), result.size());
+        _exit(0);
     }
+    close(pipeEnds[1]);
+    std::string result;
+    char buffer[512];
+    for (ssize_t n; (n = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(n));
+    close(pipeEnds[0]);
+    waitpid(child, nullptr, 0);
+    return result;
+}
+
+TEST_F(TextInputTest, AFolderOrFileThatMayNotBeReadIsAPermissionErrorNamingIt)
+{
+    const std::string dir = m_dir.path().toStdString();
+    const std::string levels = dir + "/levels", file = levels + "/Level1.lvl";
+    ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
+    std::filesystem::create_directory(levels);
+    std::ofstream(file) << "3\r\n";
+    const struct {
+        mode_t folderMode;
+        mode_t fileMode;
+        std::string expected;
+    } cases[] = {
+        {0755, 0644, "read"},
+        {0311, 0644, "read"}, // searching is enough to open a file
+        {0644, 0644, "Permission denied: cannot look inside the folder " + levels},
+        {0, 0644, "Permission denied: cannot look inside the folder " + levels},
+        {0755, 0200, "Permission denied: cannot read the file " + file},
+    };
+    for (const auto &c : cases) {
+        ASSERT_EQ(chmod(file.c_str(), c.fileMode), 0);
+        ASSERT_EQ(chmod(levels.c_str(), c.folderMode), 0);
+        EXPECT_EQ(openAsOrdinaryUser(file), c.expected) << std::oct << c.folderMode << " " << c.fileMode;
+    }
+    chmod(levels.c_str(), 0755);
 }

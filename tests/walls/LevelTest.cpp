@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QWidget>
 
+#include <filesystem>
+
 #include <optional>
 #include <set>
 #include <utility>
@@ -153,6 +155,32 @@ TEST_F(LevelTest, ANumberLineThatIsNoNumberIsATypeMismatchNamingItsLine)
     program::reset();
     program::setFolder(folder());
     expectError(ErrorKind::TypeMismatch, "line 2 of ");
+}
+
+TEST_F(LevelTest, AFailedReadIsADeviceErrorNotTheEndOfTheFile)
+{
+    QFile::remove(QString::fromStdString(levelPath()));
+    std::filesystem::create_symlink("/proc/self/mem", levelPath()); // reading at offset 0 fails with EIO
+    expectError(ErrorKind::DeviceIO, "line 1 of " + levelPath() + ": Input/output error");
+}
+
+TEST_F(LevelTest, TheOffendingLineIsQuotedWithItsControlAndNonUtf8BytesEscaped)
+{
+    const struct {
+        std::string line;
+        std::string quoted;
+    } cases[] = {
+        {"\x1b[31m", R"("\x1b[31m")"},
+        {std::string("3\0" "1", 3), R"("3\x001")"},
+        {"caf\xe9 caf\xc3\xa9", "\"caf\\xe9 caf\xc3\xa9\""},
+        {"\\x41", R"("\\x41")"},
+    };
+    for (const auto &c : cases) {
+        program::reset();
+        program::setFolder(folder());
+        writeLevel(c.line + "\r\n1\r\nWall01\r\n");
+        expectError(ErrorKind::TypeMismatch, "line 1 of " + levelPath() + ": " + c.quoted + " is not a number");
+    }
 }
 
 TEST_F(LevelTest, AMissingFileOrFolderIsNamed)

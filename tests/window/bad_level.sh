@@ -1,15 +1,22 @@
 # A broken level file: one line on stderr naming the fault and its line, a
-# message box, and exit status 1 once the box is closed.
+# message box, and exit status 1 once the box is closed. The game lies in a
+# folder whose name is not UTF-8 (Latin-1 "café") and is started through a
+# link from another folder: it finds its levels beside the real executable,
+# and the path in the message shows the odd byte as \xe9.
 source "$(dirname "$0")/session.sh"
 install_game
-printf '3\r\n1\r\nWall01\r\nabc\r\n1\r\nWall02\r\n' > "$work/game/levels/Level1.lvl"
+home="$work/caf"$'\xe9'
+mv "$work/game" "$home"
+mkdir "$work/game"
+ln -s "$home/zellomar" "$work/game/zellomar"
+printf '3\r\n1\r\nWall01\r\nabc\x1b[31m\r\n1\r\nWall02\r\n' > "$home/levels/Level1.lvl"
 open_start_window
 xdotool key alt+g
 for _ in $(seq 100); do
     grep -q "run-time error" "$work/stderr" && break
     sleep 0.1
 done
-expected="Zellomar: run-time error: Type mismatch: line 4 of $work/game/levels/Level1.lvl: \"abc\" is not a number"
+expected="Zellomar: run-time error: Type mismatch: line 4 of $work/caf\\xe9/levels/Level1.lvl: \"abc\\x1b[31m\" is not a number"
 grep -qxF "$expected" "$work/stderr" || fail "expected the line: $expected"
 kill -0 "$game_pid" 2>/dev/null || fail "the game ended before the message box was closed"
 box=$(wait_other_window 423x429 677x480) || true
