@@ -5,7 +5,7 @@
 // root window, so the watcher needs no window id before the program draws.
 // Then reads the program's peak resident memory a moment later.
 // Usage: startwatch TITLE PROGRAM [ARGS...]
-// Prints: milliseconds_to_first_paint peak_rss_kib milliseconds_to_map
+// Prints: milliseconds_to_first_paint peak_rss_kib milliseconds_to_map cpu_milliseconds_to_first_paint
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -18,6 +18,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -39,6 +40,21 @@ long peakKib(pid_t pid)
         if (line.rfind("VmHWM:", 0) == 0)
             return std::stol(line.substr(6));
     return -1;
+}
+
+// CPU time of all threads of PID so far, in milliseconds.
+double cpuMs(pid_t pid)
+{
+    double ns = 0;
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    std::error_code error;
+    for (const auto &task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream stat(task.path() / "schedstat");
+        double onCpu = 0;
+        if (stat >> onCpu)
+            ns += onCpu;
+    }
+    return ns / 1e6;
 }
 
 bool named(Display *display, Window window, const char *title)
@@ -110,6 +126,7 @@ int main(int argc, char **argv)
     }
     double mapped = -1;
     double painted = -1;
+    double cpu = -1;
     Coverage coverage;
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
     while (painted < 0) {
@@ -133,14 +150,16 @@ int main(int argc, char **argv)
         } else if (event.type == damageEvent + XDamageNotify && coverage.tracking()) {
             const auto &damage = reinterpret_cast<const XDamageNotifyEvent &>(event);
             coverage.add(damage.area);
-            if (coverage.complete())
+            if (coverage.complete()) {
                 painted = now() - start;
+                cpu = cpuMs(child);
+            }
         }
     }
     usleep(500 * 1000); // let it settle before reading its peak memory
     const long kib = peakKib(child);
     stop(child);
-    std::printf("%.1f %ld %.1f\n", painted, kib, mapped);
+    std::printf("%.1f %ld %.1f %.1f\n", painted, kib, mapped, cpu);
     XCloseDisplay(display);
     return 0;
 }
