@@ -23,12 +23,23 @@ paused=$(ball)
 sleep 0.5
 [ "$(ball)" = "$paused" ] || fail "the ball moved while paused"
 
+# The ball leaves the sight for a few ticks below the field before it turns; its
+# left edge only changes while an arrow is held, so waiting for it to show is safe.
+ball_in_sight() {
+    local seen
+    for _ in $(seq 100); do
+        seen=$(ball)
+        [ "$seen" != none ] && echo "$seen" && return 0
+        sleep 0.05
+    done
+    echo none
+}
 xdotool key space
-before=$(ball)
+before=$(ball_in_sight)
 xdotool keydown Right
 sleep 0.6
 xdotool keyup Right
-after=$(ball)
+after=$(ball_in_sight)
 [ "$before" != none ] && [ "$after" != none ] || fail "the ball is out of sight: $before / $after"
 [ "${after%% *}" -gt "$((${before%% *} + 100))" ] || fail "held Right did not move the ball right: $before -> $after"
 
