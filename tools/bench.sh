@@ -45,6 +45,14 @@ game_ms=$(cut -d' ' -f1 "$work/game-start" | median)
 minimal_ms=$(cut -d' ' -f1 "$work/minimal-start" | median)
 game_kib=$(cut -d' ' -f2 "$work/game-start" | median)
 minimal_kib=$(cut -d' ' -f2 "$work/minimal-start" | median)
+# Each game run is paired with the yardstick run after it, so that a change of
+# load on the machine touches both sides of a ratio alike.
+ratio() { # field -> median of game/yardstick over the pairs
+    paste -d' ' <(cut -d' ' -f"$1" "$work/game-start") <(cut -d' ' -f"$1" "$work/minimal-start") |
+        awk '{print $1 / $2}' | median
+}
+start_ratio=$(ratio 1)
+cpu_ratio=$(ratio 4)
 game_cpu_ms=$(cut -d' ' -f4 "$work/game-start" | median)
 minimal_cpu_ms=$(cut -d' ' -f4 "$work/minimal-start" | median)
 
@@ -71,9 +79,9 @@ awk -v g="$game_cpu" -v x="$xvfb_cpu" 'BEGIN {
     printf "| CPU while playing, shipped executable / Xvfb / both, 10 s | %.2f / %.2f / %.2f %% of one core | both at most 3 %% |\n", g, x, g + x }'
 echo "| Wake-ups while playing, shipped executable, all threads | $wakeups a second | at most 110 |"
 echo "| Peak resident memory while playing | $rss MiB | |"
-awk -v g="$game_ms" -v m="$minimal_ms" 'BEGIN {
-    printf "| Start-up to the end of the first complete paint, game / Qt window with two bold buttons (median of '"$runs"') | %.1f / %.1f ms (%.2f times) | at most 1.15 times |\n", g, m, g / m }'
-awk -v g="$game_cpu_ms" -v m="$minimal_cpu_ms" 'BEGIN {
-    printf "| CPU spent until that first paint, game / the same yardstick (median of '"$runs"') | %.1f / %.1f ms (%.2f times) | |\n", g, m, g / m }'
+awk -v g="$game_ms" -v m="$minimal_ms" -v r="$start_ratio" 'BEGIN {
+    printf "| Start-up to the end of the first complete paint, game / Qt window with two bold buttons (medians of '"$runs"' runs in pairs) | %.1f / %.1f ms (%.2f times) | at most 1.15 times |\n", g, m, r }'
+awk -v g="$game_cpu_ms" -v m="$minimal_cpu_ms" -v r="$cpu_ratio" 'BEGIN {
+    printf "| CPU spent until that first paint, game / the same yardstick | %.1f / %.1f ms (%.2f times) | |\n", g, m, r }'
 awk -v g="$game_kib" -v m="$minimal_kib" 'BEGIN {
     printf "| Peak resident memory at start, game / Qt window with two bold buttons | %.1f / %.1f MiB (%+.1f MiB) | at most 10 MiB more |\n", g / 1024, m / 1024, (g - m) / 1024 }'
