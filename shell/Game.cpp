@@ -79,12 +79,23 @@ std::optional<std::string> chooseDisplay()
 
 } // namespace
 
+void preferPlainImageUpload()
+{
+    // With shared memory, Qt's X11 backing store waits for a reply from the X server
+    // before it paints over pixels the server may still be reading, so every ball
+    // tick would cost a round trip and two more wake-ups. A tick repaints about 17 by
+    // 24 pixels, which the socket carries as cheaply. A user's own setting wins.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 int runGame(int argc, char **argv)
 {
     if (const std::optional<std::string> reason = chooseDisplay()) {
         std::fprintf(stderr, "zellomar: no display found (%s); start it from a desktop session\n", reason->c_str());
         return 1;
     }
+    preferPlainImageUpload();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,3 +1,4 @@
+#include "shell/Game.h"
 #include "shell/Program.h"
 #include "shell/RuntimeError.h"
 
@@ -93,4 +94,16 @@ TEST_F(ProgramTest, ErrorMessagesNameTheirKind)
     EXPECT_EQ(kindName(ErrorKind::FloatingPoint), "Floating-point error");
     EXPECT_EQ(kindName(ErrorKind::PathNotFound), "Path not found");
     EXPECT_EQ(kindName(ErrorKind::Overflow), "Overflow");
+}
+
+TEST(ImageUploadTest, ThePlainSocketIsChosenOnlyWhereTheUserHasNotChosen)
+{
+    qunsetenv("QT_XCB_NO_MITSHM");
+    preferPlainImageUpload();
+    EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), "1");
+
+    qputenv("QT_XCB_NO_MITSHM", "");
+    preferPlainImageUpload();
+    EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), "") << "an empty value is the user's choice too";
+    qunsetenv("QT_XCB_NO_MITSHM");
 }
