@@ -5,54 +5,16 @@
 # (10 unless given). Prints: game_cpu_percent xvfb_cpu_percent wakeups_per_second
 # CPU is per cent of one core, from the run time of every thread (schedstat, in
 # nanoseconds); wake-ups are the game's voluntary context switches, all threads.
-set -euo pipefail
 game=$1
 seconds=${2:-10}
-work=$(mktemp -d)
-xvfb_pid=""
-wm_pid=""
-game_pid=""
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "play-cpu: $*" >&2
-    exit 1
-}
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY
-openbox >/dev/null 2>&1 &
-wm_pid=$!
-sleep 0.5
-
-"$game" 2>/dev/null &
-game_pid=$!
-
-# The visible "Zellomar" window whose client area is SIZE, waiting up to 10 s.
-wait_window() {
-    for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --name '^Zellomar$' 2>/dev/null); do
-            [ "$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}')" = "$1" ] && echo "$id" && return 0
-        done
-        sleep 0.1
-    done
-    return 1
-}
+# The real-window tests' private display, openbox and window helpers.
+source "$(dirname "$0")/../tests/window/session.sh" "$1"
+start_display
+game_command=$game
+start_game
 start=$(wait_window 423x429) || fail "no start window"
 xdotool windowactivate --sync "$start"
-xdotool key alt+g
-play=$(wait_window 677x480) || fail "no play window after Alt+G"
-xdotool windowactivate --sync "$play"
+open_play_window
 sleep 2
 
 # Nanoseconds on a CPU, all threads of PID.

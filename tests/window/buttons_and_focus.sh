@@ -5,31 +5,30 @@
 #  - Return presses the focused button (New Game), Enter too (Exit, status 0);
 #  - the play window kept out of the taskbar and the pager, the start window not;
 #  - an arrow held while the play window loses the focus steers no more when it comes back.
-# Usage: buttons_and_focus.sh GAME SCREENGRAB PROBES
+# Usage: buttons_and_focus.sh GAME SCREENGRAB
 source "$(dirname "$0")/session.sh"
-probes=$3
 install_game
 : > "$work/game/levels/Level1.lvl" # an empty field: the ball is the only white there
 open_start_window
 read -r sx sy < <(window_origin "$start")
 
-# Probes of one button (NAME X Y W H, client coordinates) with or without the focus mark:
-# NAME X Y W H RRGGBB TOLERANCE MIN MAX, counting pixels near the colour.
+# Probes of one button (NAME X Y W H, client coordinates) with or without the focus mark,
+# as screengrab's count rows on the screen: how many pixels lie near the colour.
 button() {
     local name=$1 focused=$5 bx=$((sx + $2)) by=$((sy + $3)) w=$4 h=33
-    echo "$name-edge-top $bx $by $w 1 808080 48 $w $w"
-    echo "$name-edge-left $bx $by 1 $h 808080 48 $h $h"
-    echo "$name-edge-right $((bx + w - 1)) $by 1 $h 808080 48 $h $h"
-    echo "$name-face-top $((bx + 1)) $((by + 1)) $((w - 2)) 2 FFFFFF 0 $((2 * (w - 2))) 9999"
-    echo "$name-face-left $((bx + 4)) $((by + 4)) 4 $((h - 8)) FFFFFF 0 $((4 * (h - 8))) 9999"
-    echo "$name-face-right $((bx + w - 8)) $((by + 4)) 4 $((h - 8)) FFFFFF 0 $((4 * (h - 8))) 9999"
-    echo "$name-face-whole $((bx + 1)) $((by + 1)) $((w - 2)) $((h - 2)) FFFFFF 0 $(((w - 2) * (h - 2) * 6 / 10)) 9999"
-    echo "$name-caption $((bx + 5)) $((by + 8)) $((w - 10)) 14 000000 96 $((w / 2)) $((w * 7))"
-    echo "$name-access-key $((bx + 5)) $((by + 22)) $((w - 10)) 3 000000 96 6 20"
+    echo "count $name-edge-top $bx $by $w 1 808080 48 $w $w"
+    echo "count $name-edge-left $bx $by 1 $h 808080 48 $h $h"
+    echo "count $name-edge-right $((bx + w - 1)) $by 1 $h 808080 48 $h $h"
+    echo "count $name-face-top $((bx + 1)) $((by + 1)) $((w - 2)) 2 FFFFFF 0 $((2 * (w - 2))) 9999"
+    echo "count $name-face-left $((bx + 4)) $((by + 4)) 4 $((h - 8)) FFFFFF 0 $((4 * (h - 8))) 9999"
+    echo "count $name-face-right $((bx + w - 8)) $((by + 4)) 4 $((h - 8)) FFFFFF 0 $((4 * (h - 8))) 9999"
+    echo "count $name-face-whole $((bx + 1)) $((by + 1)) $((w - 2)) $((h - 2)) FFFFFF 0 $(((w - 2) * (h - 2) * 6 / 10)) 9999"
+    echo "count $name-caption $((bx + 5)) $((by + 8)) $((w - 10)) 14 000000 96 $((w / 2)) $((w * 7))"
+    echo "count $name-access-key $((bx + 5)) $((by + 22)) $((w - 10)) 3 000000 96 6 20"
     if [ "$focused" = yes ]; then
-        echo "$name-focus-mark $((bx + 3)) $((by + 3)) $((w - 6)) 1 000000 96 $((w / 4)) $((w / 2))"
+        echo "count $name-focus-mark $((bx + 3)) $((by + 3)) $((w - 6)) 1 000000 96 $((w / 4)) $((w / 2))"
     else
-        echo "$name-focus-mark $((bx + 3)) $((by + 3)) $((w - 6)) 1 000000 96 0 0"
+        echo "count $name-focus-mark $((bx + 3)) $((by + 3)) $((w - 6)) 1 000000 96 0 0"
     fi
 }
 # Waits until the screen shows the focus on New Game (new) or Exit (exit).
@@ -38,10 +37,10 @@ expect_focus() {
     table=$(button new 40 336 113 "$([ "$on" = new ] && echo yes || echo no)"
         button exit 312 336 65 "$([ "$on" = exit ] && echo yes || echo no)")
     for _ in $(seq 50); do
-        "$probes" <<<"$table" >/dev/null 2>&1 && return 0
+        "$screengrab" probe 0 0 <<<"$table" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
-    "$probes" <<<"$table" >&2 || true
+    "$screengrab" probe 0 0 <<<"$table" >&2 || true
     fail "$2: expected the focus on $on"
 }
 
