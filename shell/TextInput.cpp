@@ -64,13 +64,13 @@ TextInput::~TextInput()
     close();
 }
 
-bool TextInput::fill(int lineNumber)
+bool TextInput::fill(int lineNumber, std::size_t most)
 {
     if (m_fd < 0)
         return false;
     ssize_t count = 0;
     do
-        count = ::read(m_fd, m_buffer.data(), m_buffer.size());
+        count = ::read(m_fd, m_buffer.data(), std::min(most, m_buffer.size()));
     while (count < 0 && errno == EINTR);
     if (count < 0)
         throw RuntimeError(ErrorKind::DeviceIO, where(lineNumber) + ": " + std::strerror(errno));
@@ -90,7 +90,8 @@ TextInput::Line TextInput::readLine()
     if (eof())
         throw RuntimeError(ErrorKind::InputPastEndOfFile, where(number) + ": the file ends before this line");
     Line line{{}, number};
-    while (m_begin < m_end || fill(number)) {
+    // Of a line that has no end, no more is read than it takes to know it is too long.
+    while (m_begin < m_end || fill(number, maxLineLength + 1 - line.text.size())) {
         const char *begin = m_buffer.data() + m_begin;
         const char *end = m_buffer.data() + m_end;
         const char *lineEnd = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });

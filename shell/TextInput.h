@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,8 +40,8 @@ public:
     std::string where(int lineNumber) const;
 
 private:
-    // Reads the next block into the buffer; false at the end of the file.
-    bool fill(int lineNumber);
+    // Reads the next block, of at most `most` bytes, into the buffer; false at the end of the file.
+    bool fill(int lineNumber, std::size_t most = SIZE_MAX);
 
     std::string m_path;
     int m_fd = -1;
