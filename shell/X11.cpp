@@ -59,11 +59,13 @@ void detectAutoRepeat()
     xcb_connection_t *connection = native ? native->connection() : nullptr;
     if (!connection)
         return;
+    // The server takes the requests in order; nothing waits for their replies, so start-up costs no round trip.
     const auto use = xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION);
-    std::free(xcb_xkb_use_extension_reply(connection, use, nullptr));
+    xcb_discard_reply(connection, use.sequence);
     const std::uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-    const auto cookie = xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0);
-    std::free(xcb_xkb_per_client_flags_reply(connection, cookie, nullptr));
+    const auto set = xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0);
+    xcb_discard_reply(connection, set.sequence);
+    xcb_flush(connection);
 }
 
 } // namespace x11
