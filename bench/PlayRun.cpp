@@ -53,7 +53,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
-    program::setFolder(QCoreApplication::applicationDirPath().toStdString());
     program::dispatch([] {
         frmStart().Show();
         frmStart().cmdNew_Click();

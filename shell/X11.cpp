@@ -26,6 +26,14 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+// The toolkit's own connection, or none on another platform or one that only
+// borrows an X display (offscreen).
+xcb_connection_t *toolkitConnection()
+{
+    const auto *native = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return native ? native->connection() : nullptr;
+}
+
 } // namespace
 
 bool displayAnswers()
@@ -38,9 +46,8 @@ bool displayAnswers()
 
 void keepOutOfTaskbar(QWidget &window)
 {
-    const auto *native = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = native ? native->connection() : nullptr;
-    if (!connection) // another platform, or one that only borrows an X display (offscreen)
+    xcb_connection_t *connection = toolkitConnection();
+    if (!connection)
         return;
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t state = atom(connection, "_NET_WM_STATE");
@@ -55,8 +62,7 @@ void keepOutOfTaskbar(QWidget &window)
 
 void detectAutoRepeat()
 {
-    const auto *native = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = native ? native->connection() : nullptr;
+    xcb_connection_t *connection = toolkitConnection();
     if (!connection)
         return;
     // The server takes the requests in order; nothing waits for their replies, so start-up costs no round trip.

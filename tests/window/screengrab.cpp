@@ -1,5 +1,5 @@
 // Reads the screen of the X display that the real-window tests run on.
-//   screengrab save FILE                  writes the whole screen as a PNG
+//   screengrab save FILE [X Y W H]        writes the whole screen, or that area of it, as a PNG
 //   screengrab count X Y W H RRGGBB       prints how many pixels of the area have that colour
 //   screengrab box X Y W H RRGGBB         prints "left top right bottom" of those pixels, or "none"
 //   screengrab sum X Y W H                prints a checksum of the area, to see whether it changed
@@ -283,8 +283,12 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (command == QLatin1String("save") && argc == 3)
-        return screen.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+    if (command == QLatin1String("save") && (argc == 3 || argc == 7)) {
+        const QImage area = argc == 3
+            ? screen
+            : screen.copy(std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]));
+        return area.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+    }
     if (command == QLatin1String("probe") && (argc == 4 || argc == 5))
         return probe(screen, QPoint(std::atoi(argv[2]), std::atoi(argv[3])), argc == 5 ? argv[4] : nullptr);
     if ((command == QLatin1String("count") || command == QLatin1String("box") || command == QLatin1String("sum"))
