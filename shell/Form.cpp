@@ -45,14 +45,17 @@ void Form::Load()
 void Form::Show()
 {
     Load();
-    if (m_window->isVisible())
+    if (m_window->isVisible()) {
+        // A window manager may minimise a window that offers no button for it, and a
+        // window kept out of the taskbar has no other way back than being shown again.
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+        m_window->raise();
+        m_window->activateWindow();
         return;
+    }
     if (!m_placed) {
-        const int outerWidth = twipsToPixels(m_width);
-        const int outerHeight = twipsToPixels(m_height);
-        const int screenWidth = twipsToPixels(program::screenWidth());
-        const int screenHeight = twipsToPixels(program::screenHeight());
-        m_window->move((screenWidth - outerWidth) / 2, (screenHeight - outerHeight) / 2);
+        const program::PixelPoint place = program::placeOnScreen(twipsToPixels(m_width), twipsToPixels(m_height));
+        m_window->move(place.x, place.y);
         m_placed = true;
     }
     m_window->show();

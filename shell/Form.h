@@ -45,7 +45,8 @@ public:
     // Runs Form_Load once, the window still hidden; loading a loaded window does nothing.
     void Load();
     // Loads if needed and shows the window, modeless and without owner,
-    // centred on the screen the first time.
+    // centred on the screen the first time. A shown window is brought back
+    // from minimised, raised and given the keyboard.
     void Show();
     // Runs Form_Unload and, unless it cancels, closes the window and stops its timers.
     void Unload();

@@ -20,10 +20,11 @@ FormWindow::FormWindow(Form &form, bool keepOutOfTaskbar)
     : m_form(form),
       m_keepOutOfTaskbar(keepOutOfTaskbar)
 {
-    // A fixed frame: title bar with the system menu and the close box, no minimise or maximise.
-    Qt::WindowFlags flags = (keepOutOfTaskbar ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint
-        | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    setWindowFlags(flags);
+    // A fixed frame: title bar with the system menu and the close box, no minimise or
+    // maximise. Every window is a plain top-level window with no owner; one kept out
+    // of the taskbar says so by its window state (see showEvent).
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
     // The window itself is no stop of the Tab cycle: its buttons are. Its keys reach it
     // all the same when none of its controls has the focus.
     setFocusPolicy(Qt::NoFocus);
@@ -73,11 +74,15 @@ void FormWindow::closeEvent(QCloseEvent *event)
 
 void FormWindow::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous() && m_keepOutOfTaskbar)
-        x11::keepOutOfTaskbar(*this);
-    // Under Wayland the toolkit draws the frame itself, with minimise and maximise
-    // buttons whatever the window asks for.
-    if (!m_watchingState && windowHandle() && QGuiApplication::platformName() == QLatin1String("wayland")) {
+    if (!event->spontaneous()) {
+        x11::fixFrame(*this);
+        if (m_keepOutOfTaskbar)
+            x11::keepOutOfTaskbar(*this);
+    }
+    // Window managers may maximise a window or make it full screen whatever it asks
+    // for, and under Wayland the toolkit draws the frame itself, with minimise and
+    // maximise buttons: every such state is undone but minimised.
+    if (!m_watchingState && windowHandle()) {
         m_watchingState = true;
         connect(windowHandle(), &QWindow::windowStateChanged, this,
                 [this](Qt::WindowState state) { windowStateChanged(state); });
@@ -87,18 +92,28 @@ void FormWindow::showEvent(QShowEvent *event)
 
 void FormWindow::windowStateChanged(Qt::WindowState state)
 {
-    // A maximised or full-screen window must take the size the compositor gives it,
-    // or the compositor ends the connection: the fixed size is let go until the
-    // window is back at its own size (see resizeEvent).
-    if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
+    if (state != Qt::WindowMaximized && state != Qt::WindowFullScreen)
+        return;
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        // The window must take the size the compositor gives it, or the compositor
+        // ends the connection: the fixed size is let go until the window is back
+        // at its own size (see resizeEvent), which puts the state back.
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return;
+    }
+    QTimer::singleShot(0, this, [this] { putBack(); });
+}
+
+void FormWindow::putBack()
+{
+    windowHandle()->setWindowState(Qt::WindowNoState);
 }
 
 void FormWindow::resizeEvent(QResizeEvent *event)
 {
     if (m_watchingState) {
         if (size() != minimumSize())
-            QTimer::singleShot(0, this, [this] { windowHandle()->setWindowState(Qt::WindowNoState); });
+            QTimer::singleShot(0, this, [this] { putBack(); });
         else if (maximumSize() != minimumSize())
             setMaximumSize(minimumSize());
     }

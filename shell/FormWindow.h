@@ -21,6 +21,8 @@ protected:
 
 private:
     void windowStateChanged(Qt::WindowState state);
+    // Back to normal state at the window's own size.
+    void putBack();
 
     Form &m_form;
     bool m_keepOutOfTaskbar = false;

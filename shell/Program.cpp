@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QRect>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -35,16 +37,17 @@ State &state()
     return s;
 }
 
-int screenPixels(bool wide)
+// The primary monitor's place on the desktop, in pixels; a size set by a test
+// stands at the desktop's corner.
+QRect screenPixels()
 {
     const State &s = state();
     if (s.screenPixelsWide > 0)
-        return wide ? s.screenPixelsWide : s.screenPixelsHigh;
+        return {0, 0, s.screenPixelsWide, s.screenPixelsHigh};
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         throw RuntimeError(ErrorKind::PropertyAccess, "the screen's size is not known");
-    const QSize size = screen->size();
-    return wide ? size.width() : size.height();
+    return screen->geometry();
 }
 
 void finish(int status)
@@ -99,12 +102,19 @@ void setFolder(std::string folder)
 
 float screenWidth()
 {
-    return static_cast<float>(screenPixels(true)) * 15.0f;
+    return static_cast<float>(screenPixels().width()) * 15.0f;
 }
 
 float screenHeight()
 {
-    return static_cast<float>(screenPixels(false)) * 15.0f;
+    return static_cast<float>(screenPixels().height()) * 15.0f;
+}
+
+PixelPoint placeOnScreen(int outerWidth, int outerHeight)
+{
+    const QRect screen = screenPixels();
+    return {screen.x() + std::max(0, (screen.width() - outerWidth) / 2),
+            screen.y() + std::max(0, (screen.height() - outerHeight) / 2)};
 }
 
 void setScreenPixels(int width, int height)

@@ -20,9 +20,11 @@ void PushButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect face = rect();
-    painter.fillRect(face, palette().color(QPalette::Button));
-    painter.setPen(QColor(edge));
-    painter.drawRect(face.adjusted(0, 0, -1, -1));
+    // Filled, not stroked: a stroked outline lies across the button's edge, and on a
+    // scaled desktop the face then shows outside it. Filled, the edge is the
+    // button's outermost device pixel at every scale.
+    painter.fillRect(face, QColor(edge));
+    painter.fillRect(face.adjusted(1, 1, -1, -1), palette().color(QPalette::Button));
     if (hasFocus()) {
         QPen dots(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
         painter.setPen(dots);

@@ -60,6 +60,25 @@ void keepOutOfTaskbar(QWidget &window)
     xcb_flush(connection);
 }
 
+void fixFrame(QWidget &window)
+{
+    xcb_connection_t *connection = toolkitConnection();
+    if (!connection)
+        return;
+    // Motif hints: the functions and the decorations fields count, and they allow
+    // moving and closing only, with a border, a title bar and the system menu. The
+    // toolkit allows resizing whenever it allows anything, so it is written over here.
+    enum : std::uint32_t { functionsField = 1, decorationsField = 2 };
+    enum : std::uint32_t { move = 4, close = 32 };
+    enum : std::uint32_t { border = 2, title = 8, menu = 16 };
+    const std::array<std::uint32_t, 5> hints{functionsField | decorationsField, move | close, border | title | menu, 0,
+                                             0};
+    const xcb_atom_t motif = atom(connection, "_MOTIF_WM_HINTS");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()), motif, motif,
+                        32, static_cast<std::uint32_t>(hints.size()), hints.data());
+    xcb_flush(connection);
+}
+
 void detectAutoRepeat()
 {
     xcb_connection_t *connection = toolkitConnection();

@@ -15,6 +15,12 @@ bool displayAnswers();
 // Call it before the window is shown; nothing happens when the game does not run on X11.
 void keepOutOfTaskbar(QWidget &window);
 
+// Tells the window manager that the window may be moved and closed, and no more:
+// no resizing, minimising or maximising, nor the frame's handles and buttons for
+// them. Call it before the window is shown; nothing happens when the game does not
+// run on X11.
+void fixFrame(QWidget &window);
+
 // Asks the X server to send a held key's repeats as presses alone. Without it every
 // repeat comes as a release and a press, and a release that the toolkit does not
 // pair with its press in time reaches the game as a real key-up, letting go of

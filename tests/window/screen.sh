@@ -9,18 +9,25 @@ mkdir -p "$work/config/openbox"
 sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$work/config/openbox/rc.xml"
 export XDG_CONFIG_HOME="$work/config"
 
-# Checks that the window's frame, as openbox draws it, is centred on the screen.
-# The game centres the frame it assumes, which is thicker than openbox's by up to
-# a dozen pixels across the title bar: so much, and no more, may lie between the
-# margins on opposite sides.
-expect_centred() {
-    local id=$1 name=$2 cx cy w h l r t b
+# Prints "left right top bottom": the margins between the window's frame, as the
+# window manager draws it, and the edges of the screen area MX MY MW MH.
+frame_margins() {
+    local id=$1 cx cy w h l r t b
     read -r cx cy < <(window_origin "$id")
     read -r w h < <(xwininfo -id "$id" | awk '/  Width:/ {w = $2} /  Height:/ {h = $2} END {print w, h}')
     read -r l r t b < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    local left=$((cx - l)) right=$((1024 - cx - w - r)) top=$((cy - t)) bottom=$((768 - cy - h - b))
+    echo "$((cx - l - $2)) $(($2 + $4 - cx - w - r)) $((cy - t - $3)) $(($3 + $5 - cy - h - b))"
+}
+
+# Checks that the window's frame is centred on the screen, or on the monitor at
+# MX MY of MW x MH when given. The game centres the frame it assumes, which is
+# thicker than openbox's by up to a dozen pixels across the title bar: so much,
+# and no more, may lie between the margins on opposite sides.
+expect_centred() {
+    local id=$1 name=$2 left right top bottom
+    read -r left right top bottom < <(frame_margins "$id" "${3:-0}" "${4:-0}" "${5:-1024}" "${6:-768}")
     local across=$((left - right)) down=$((top - bottom))
-    [ "${across#-}" -le 16 ] && [ "${down#-}" -le 16 ] \
+    [ "${across#-}" -le 16 ] && [ "${down#-}" -le 16 ] && [ "$left" -ge 0 ] && [ "$top" -ge 0 ] \
         || fail "$name is not centred: margins left $left, right $right, top $top, bottom $bottom"
 }
 

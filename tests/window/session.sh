@@ -27,8 +27,10 @@ fail() {
 }
 
 # A private display: Xvfb picks a free number and tells it on a file descriptor.
+# Usage: start_display [SCREEN-SIZE [WINDOW-MANAGER]], 1024x768 and openbox unless given.
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$work/display" ] && break
@@ -37,9 +39,16 @@ start_display() {
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-    openbox >/dev/null 2>&1 &
+    "${2:-openbox}" >/dev/null 2>&1 &
     wm_pid=$!
     sleep 0.5
+}
+
+# Ends the game, the window manager and the display, so that another can start.
+stop_display() {
+    kill $game_pid $wm_pid $xvfb_pid 2>/dev/null || true
+    wait $game_pid $wm_pid $xvfb_pid 2>/dev/null || true
+    game_pid="" wm_pid="" xvfb_pid=""
 }
 
 # The game as a player installs it: the executable with levels/ beside it, in a folder of its own.
@@ -88,19 +97,21 @@ window_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
 }
 
-# Starts the display and the game, waits for the start window and activates it; sets $start.
+# Starts the display (arguments as start_display's) and the game, waits for the
+# start window and activates it; sets $start.
 open_start_window() {
-    start_display
+    start_display "$@"
     [ -d "$work/game" ] || install_game
     start_game
     start=$(wait_window 423x429) || fail "no start window of 423 x 429"
     xdotool windowactivate --sync "$start"
 }
 
-# New Game with Alt+G; sets $play to the play window, activated, and $x $y to its client origin.
+# New Game with Alt+G; sets $play to the play window, activated, and $x $y to its
+# client origin. Its client area is 677x480 (on a screen of 1024 x 768) unless given.
 open_play_window() {
     xdotool key alt+g
-    play=$(wait_window 677x480) || fail "no play window of 677 x 480 after Alt+G"
+    play=$(wait_window "${1:-677x480}") || fail "no play window of ${1:-677x480} after Alt+G"
     xdotool windowactivate --sync "$play"
     read -r x y < <(window_origin "$play")
 }
