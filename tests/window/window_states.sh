@@ -63,6 +63,8 @@ for wm in openbox icewm; do
     xdotool windowactivate --sync "$start" key alt+g
     wait_active "$play" || fail "New Game did not bring back the minimised play window"
     xwininfo -id "$play" | grep -q IsViewable || fail "the play window is active but not shown"
+    # Shown again, the window is painted afresh: wait for the bonus it held.
+    for _ in $(seq 30); do [ "$(bonus)" = "$held" ] && break; sleep 0.1; done
     [ "$(bonus)" = "$held" ] || fail "the play window came back with another bonus: its game did not carry on"
     xdotool key space
     for _ in $(seq 30); do [ "$(bonus)" != "$held" ] && break; sleep 0.1; done
