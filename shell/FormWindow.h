@@ -21,7 +21,8 @@ protected:
 
 private:
     void windowStateChanged(Qt::WindowState state);
-    // Back to normal state at the window's own size.
+    // Asks for the normal state, in which the window manager gives back the
+    // window's own size and place.
     void putBack();
 
     Form &m_form;
