@@ -88,9 +88,9 @@ window_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
 }
 
-# Starts the display and the game, waits for the start window and activates it; sets $start.
+# Starts the display (once) and the game, waits for the start window and activates it; sets $start.
 open_start_window() {
-    start_display
+    [ -n "$xvfb_pid" ] || start_display
     [ -d "$work/game" ] || install_game
     start_game
     start=$(wait_window 423x429) || fail "no start window of 423 x 429"
