@@ -27,8 +27,10 @@ fail() {
 }
 
 # A private display: Xvfb picks a free number and tells it on a file descriptor.
+# Arguments go to Xvfb, whose messages land in $work/xvfb.log; openbox manages
+# the windows unless window_manager=none.
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$work/display" ] && break
@@ -37,6 +39,7 @@ start_display() {
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    [ "${window_manager:-openbox}" = none ] && return 0
     openbox >/dev/null 2>&1 &
     wm_pid=$!
     sleep 0.5
