@@ -1,10 +1,7 @@
-# An X server that resets whenever its last client leaves (Xvfb's default), with
-# no window manager and no other client: each of 50 starts shows the start window,
-# the server's audit log shows that its clients never all left on the way (which
-# would have reset it under the game), and Alt+X ends the game with status 0. The
-# test keeps off the display until the game has made both its connections, the
-# display check's and the toolkit's, so that its own clients neither hide a reset
-# nor cause one.
+# An X server that resets when its last client leaves (Xvfb's default), with no
+# window manager: each of 50 starts shows the start window, the server's clients
+# never all left on the way (its audit log), and Alt+X ends it with status 0. The
+# test keeps off the display until the game has both its connections.
 source "$(dirname "$0")/session.sh"
 window_manager=none start_display -audit 4
 install_game

@@ -13,15 +13,12 @@ kill -STOP $xvfb
 stopped=$(head -n1 "$runtime/stopped")
 failed=0
 check() { # EXPECTED-REASON ENV-SETTINGS...
-    local reason=$1 out status begin took
+    local reason=$1 out status
     shift
-    begin=$(date +%s%N)
-    out=$(timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$game" 2>&1)
-    status=$?
-    took=$((($(date +%s%N) - begin) / 1000000))
-    if [ "$status" -ne 1 ] || [ "$took" -gt 5000 ] \
-        || [ "$out" != "zellomar: no display found ($reason); start it from a desktop session" ]; then
-        echo "FAIL: with $*: exit status $status after $took ms, output: $out"
+    out=$(timeout 5 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$game" 2>&1)
+    status=$? # 124 when it took longer
+    if [ "$status" -ne 1 ] || [ "$out" != "zellomar: no display found ($reason); start it from a desktop session" ]; then
+        echo "FAIL: with $*: exit status $status, output: $out"
         failed=$((failed + 1))
     fi
 }
