@@ -100,6 +100,7 @@ int runGame(int argc, char **argv)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     x11::detectAutoRepeat();
+    x11::closeDisplayCheck();
     program::dispatch([] {
         FrmStart &start = frmStart();
         start.Show();

@@ -75,6 +75,7 @@ std::string_view kindName(ErrorKind kind)
     case ErrorKind::DeviceIO: return "Device I/O error";
     case ErrorKind::PermissionDenied: return "Permission denied";
     case ErrorKind::LineTooLong: return "Line too long";
+    case ErrorKind::PathFileAccess: return "Path/File access error";
     }
     return "Unknown error";
 }

@@ -17,6 +17,7 @@ enum class ErrorKind {
     DeviceIO,
     PermissionDenied,
     LineTooLong,
+    PathFileAccess,
 };
 
 std::string_view kindName(ErrorKind kind);

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <system_error>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -33,6 +35,21 @@ fs::path unsearchableFolder(const fs::path &file)
                        "cannot look inside the folder " + unsearchableFolder(file).native());
 }
 
+// What stands at a level's path in place of a file, for the message; empty when nothing does.
+std::string whatIsThere(fs::file_type type, std::error_code ec)
+{
+    if (ec == std::errc::too_many_symbolic_link_levels)
+        return "a link that loops";
+    switch (type) {
+    case fs::file_type::directory: return "a folder";
+    case fs::file_type::fifo: return "a FIFO";
+    case fs::file_type::character:
+    case fs::file_type::block: return "a device";
+    case fs::file_type::socket: return "a socket";
+    default: return {};
+    }
+}
+
 } // namespace
 
 TextInput::TextInput(std::string path)
@@ -49,6 +66,8 @@ TextInput::TextInput(std::string path)
     const fs::file_status fileStatus = fs::status(file, ec);
     if (ec == std::errc::permission_denied)
         cannotSearch(file);
+    if (const std::string there = whatIsThere(fileStatus.type(), ec); !there.empty())
+        throw RuntimeError(ErrorKind::PathFileAccess, m_path + " is " + there + ", not a level file");
     if (!fs::is_regular_file(fileStatus))
         throw RuntimeError(ErrorKind::FileNotFound, "no file " + m_path);
     // Never wait: a file swapped for a pipe since the test above fails its read instead.

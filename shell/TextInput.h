@@ -20,8 +20,10 @@ public:
     static constexpr std::size_t maxLineLength = 64 * 1024;
 
     // Raises "Path not found" when the folder is missing, "File not found"
-    // when the file is missing or is no plain file, and "Permission denied"
-    // naming the folder that may not be searched or the file that may not be read.
+    // when the file is missing, "Path/File access error" saying what stands
+    // there instead (a folder, a FIFO, a device, a link that loops), and
+    // "Permission denied" naming the folder that may not be searched or the
+    // file that may not be read. A FIFO is never opened.
     explicit TextInput(std::string path);
     ~TextInput();
     TextInput(const TextInput &) = delete;

@@ -10,10 +10,13 @@
 #undef explicit
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <future>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace x11 {
 namespace {
@@ -34,14 +37,39 @@ xcb_connection_t *toolkitConnection()
     return native ? native->connection() : nullptr;
 }
 
+// How long the display check waits for the server's answer to its connection.
+constexpr std::chrono::seconds answerTime{3};
+
+// The display check's connection, open until the toolkit has its own: a server
+// that resets when its last client leaves would otherwise reset just as the
+// toolkit connects, and break the toolkit's connection.
+xcb_connection_t *checkConnection = nullptr;
+
 } // namespace
 
 bool displayAnswers()
 {
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
+    // A server may take the connection and never answer (a stopped one): the
+    // connection is made on a thread of its own, given a few seconds. A thread
+    // still waiting after that is left behind, as the game is about to end.
+    auto answer = std::make_shared<std::promise<xcb_connection_t *>>();
+    std::future<xcb_connection_t *> connected = answer->get_future();
+    std::thread([answer] { answer->set_value(xcb_connect(nullptr, nullptr)); }).detach();
+    if (connected.wait_for(answerTime) != std::future_status::ready)
+        return false;
+    closeDisplayCheck();
+    checkConnection = connected.get();
+    if (xcb_connection_has_error(checkConnection) == 0)
+        return true;
+    closeDisplayCheck();
+    return false;
+}
+
+void closeDisplayCheck()
+{
+    if (checkConnection)
+        xcb_disconnect(checkConnection);
+    checkConnection = nullptr;
 }
 
 void keepOutOfTaskbar(QWidget &window)

@@ -7,8 +7,13 @@ class QWidget;
 // The little the game asks of an X display directly (used inside shell/ only).
 namespace x11 {
 
-// Connects to the X display named by DISPLAY and lets it go again: true when it answers.
+// Connects to the X display named by DISPLAY: true when it answers within a few
+// seconds. The connection stays open until closeDisplayCheck().
 bool displayAnswers();
+
+// Closes the display check's connection. Call it once the toolkit has connected,
+// so that the X server never sees its last client leave in between.
+void closeDisplayCheck();
 
 // Keeps a top-level window out of the taskbar and the pager: the toolkit's tool
 // window only names the window a utility, which a taskbar may still list.

@@ -76,9 +76,12 @@ TEST_F(TextInputTest, ReadingPastTheEndIsAnErrorNamingTheLine)
     }
 }
 
-TEST_F(TextInputTest, AMissingFileOrFolderIsNamedWithItsPath)
+TEST_F(TextInputTest, AMissingFileOrFolderOrWhatStandsInPlaceOfTheFileIsNamedWithItsPath)
 {
     const std::string dir = m_dir.path().toStdString();
+    ASSERT_EQ(mkfifo((dir + "/fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/null", dir + "/device");
+    std::filesystem::create_symlink("loop", dir + "/loop");
     const struct {
         std::string path;
         ErrorKind kind;
@@ -86,7 +89,10 @@ TEST_F(TextInputTest, AMissingFileOrFolderIsNamedWithItsPath)
     } cases[] = {
         {dir + "/none.txt", ErrorKind::FileNotFound, "no file " + dir + "/none.txt"},
         {dir + "/nowhere/none.txt", ErrorKind::PathNotFound, "no folder " + dir + "/nowhere"},
-        {dir, ErrorKind::FileNotFound, "no file " + dir}, // a folder is no file to read
+        {dir, ErrorKind::PathFileAccess, dir + " is a folder, not a level file"},
+        {dir + "/fifo", ErrorKind::PathFileAccess, dir + "/fifo is a FIFO, not a level file"}, // never opened
+        {dir + "/device", ErrorKind::PathFileAccess, dir + "/device is a device, not a level file"},
+        {dir + "/loop", ErrorKind::PathFileAccess, dir + "/loop is a link that loops, not a level file"},
     };
     for (const auto &c : cases) {
         try {

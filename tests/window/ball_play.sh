@@ -60,6 +60,7 @@ xdotool keyup Left
 
 # The other key goes down first and up last: Left, pressed last, repeats once
 # the other key is up, and its repeated key-downs steer the ball to the left edge.
+# (Here the repeats come as plain presses; KeysTest feeds one flagged as a repeat.)
 xdotool keydown a keydown Left keyup a
 for _ in $(seq 100); do
     [ "$(left_edge)" -le 1 ] && break

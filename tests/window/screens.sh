@@ -11,7 +11,7 @@ install_game
 
 # Monitor rows: NAME-AS-XRANDR-TAKES-IT X Y W H; the primary one is named with a "*".
 for arrangement in "other 0 0 1024 768|*primary 1024 0 1280 1024" "*primary 0 0 1280 1024|other 1280 0 1024 768"; do
-    start_display 2304x1024
+    screen_size=2304x1024 start_display
     IFS='|' read -r -a monitors <<<"$arrangement"
     output=screen # the first monitor takes the place of the one the whole screen made
     for row in "${monitors[@]}"; do
@@ -29,7 +29,7 @@ for arrangement in "other 0 0 1024 768|*primary 1024 0 1280 1024" "*primary 0 0 
     stop_display
 done
 
-start_display 320x240
+screen_size=320x240 start_display
 start_game
 start=$(wait_window 423x429) || fail "no start window on a screen of 320 x 240"
 read -r left _ top _ < <(frame_margins "$start" 0 0 320 240)

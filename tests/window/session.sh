@@ -27,10 +27,12 @@ fail() {
 }
 
 # A private display: Xvfb picks a free number and tells it on a file descriptor.
-# Usage: start_display [SCREEN-SIZE [WINDOW-MANAGER]], 1024x768 and openbox unless given.
+# Arguments go to Xvfb, whose messages land in $work/xvfb.log. The screen is
+# $screen_size (1024x768 unless set), and $window_manager (openbox unless set,
+# or none) manages the windows.
 start_display() {
     rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp "$@" 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$work/display" ] && break
@@ -39,7 +41,8 @@ start_display() {
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-    "${2:-openbox}" >/dev/null 2>&1 &
+    [ "${window_manager:-openbox}" = none ] && return 0
+    "${window_manager:-openbox}" >/dev/null 2>&1 &
     wm_pid=$!
     sleep 0.5
 }
@@ -97,10 +100,10 @@ window_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
 }
 
-# Starts the display (arguments as start_display's) and the game, waits for the
+# Starts the display (once, as start_display does) and the game, waits for the
 # start window and activates it; sets $start.
 open_start_window() {
-    start_display "$@"
+    [ -n "$xvfb_pid" ] || start_display
     [ -d "$work/game" ] || install_game
     start_game
     start=$(wait_window 423x429) || fail "no start window of 423 x 429"

@@ -38,7 +38,7 @@ request_state() {
 }
 
 for wm in openbox icewm; do
-    open_start_window 1024x768 "$wm"
+    window_manager=$wm open_start_window
     open_play_window
     for id in "$start" "$play"; do
         hints=$(xprop -id "$id" _MOTIF_WM_HINTS)
