@@ -4,7 +4,8 @@ set -eu
 # Usage: install-deps.sh [fuzz|package]: the packages for building, playing and
 # testing, and those for fuzzing (clang with its sanitizer runtimes) or packaging.
 packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-xkb-dev libgtest-dev libbenchmark-dev
- libx11-dev libxdamage-dev xvfb xauth openbox xdotool x11-utils fonts-dejavu-core weston qt6-wayland"
+ libx11-dev libxdamage-dev xvfb xauth openbox xdotool x11-utils fonts-dejavu-core weston qt6-wayland
+ dbus at-spi2-core python3-pyatspi"
 case "${1:-}" in
 fuzz) packages="$packages clang libclang-rt-dev" ;;
 package) packages="$packages dpkg-dev file lintian appstream desktop-file-utils man-db" ;;
