@@ -53,8 +53,9 @@ QString WindowlessAccessible::text(QAccessible::Text kind) const
 
 QRect WindowlessAccessible::rect() const
 {
-    // The part inside the client area, in screen coordinates.
-    const QRect area = m_control.pixelRect() & m_window.rect();
+    // In screen coordinates, whole even where it reaches beyond the client area,
+    // as a child window's is: a screen reader takes an empty one for a thing with no place.
+    const QRect area = m_control.pixelRect();
     return {m_window.mapToGlobal(area.topLeft()), area.size()};
 }
 

@@ -16,7 +16,7 @@ frame | Zellomar |  | 423 429
   push button | Exit |  | 312 336 65 33
 frame | Zellomar | Left and Right arrows steer the ball, Space pauses and resumes, Escape leaves the game | 677 480
   image | Ball |  | *
-  label | Status |  | 530 0 147 480
+  label | Status |  | 530 0 153 512
   label | Bonus: [1-4][0-9] |  | 554 16 65 57
   label | Level: 1 |  | 554 88 65 57
   label | Lives: 4 |  | 554 160 65 57
