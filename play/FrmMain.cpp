@@ -7,6 +7,7 @@
 
 namespace {
 const FontSpec panelFont{"Papyrus", 9.75f, true};
+const char *const keysHelp = "Left and Right arrows steer the ball, Space pauses and resumes, Escape leaves the game";
 } // namespace
 
 FrmMain::FrmMain()
@@ -21,6 +22,11 @@ FrmMain::FrmMain()
       tmrBall(*this, 10, true, [this] { tmrBall_Timer(); }),
       tmrBonus(*this, 1000, true, [this] { tmrBonus_Timer(); })
 {
+    // For a screen reader; the counter labels are read by their captions.
+    setAccessibleDescription(keysHelp);
+    shpBall.setAccessibleName("Ball");
+    lblStatus.setAccessibleName("Status");
+    picCurrWall.setAccessibleName("Current wall");
 }
 
 std::string statusCaption(const char *title, std::int16_t value)

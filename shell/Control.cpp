@@ -1,10 +1,13 @@
 #include "Control.h"
 
 #include "Form.h"
+#include "FormAccessible.h"
 
+#include <QAccessible>
 #include <QRect>
 
 #include <cmath>
+#include <utility>
 
 int twipsToPixels(float twips)
 {
@@ -56,6 +59,14 @@ void Control::setEnabled(bool enabled)
     enabledChanged();
 }
 
+void Control::setAccessibleName(std::string name)
+{
+    if (name == m_accessibleName)
+        return;
+    m_accessibleName = std::move(name);
+    accessibleNameChanged();
+}
+
 WindowlessControl::WindowlessControl(Form &form, const TwipRect &place, bool enabled)
     : Control(form, place, enabled)
 {
@@ -72,4 +83,15 @@ void WindowlessControl::placeChanged(const QRect &before)
 void WindowlessControl::repaint() const
 {
     form().invalidate(pixelRect());
+}
+
+void WindowlessControl::accessibleNameChanged()
+{
+    announceName();
+}
+
+void WindowlessControl::announceName() const
+{
+    if (QAccessible::isActive())
+        FormAccessible::announceName(*this, form().widget());
 }

@@ -2,6 +2,8 @@
 
 #include "Look.h"
 
+#include <string>
+
 class Form;
 class QPainter;
 class QRect;
@@ -26,6 +28,10 @@ public:
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
+    // What a screen reader calls the control; a label without one is called by its caption.
+    const std::string &AccessibleName() const { return m_accessibleName; }
+    void setAccessibleName(std::string name);
+
     // The area it covers on the window, in pixels.
     QRect pixelRect() const;
 
@@ -35,12 +41,14 @@ protected:
     // The control moved or changed size; `before` is the area it covered.
     virtual void placeChanged(const QRect &before) = 0;
     virtual void enabledChanged() {}
+    virtual void accessibleNameChanged() {}
 
 private:
     void move(const TwipRect &place);
 
     Form &m_form;
     TwipRect m_place;
+    std::string m_accessibleName;
     bool m_enabled = true;
 };
 
@@ -53,5 +61,9 @@ public:
 protected:
     WindowlessControl(Form &form, const TwipRect &place, bool enabled);
     void placeChanged(const QRect &before) override;
+    void accessibleNameChanged() override;
     void repaint() const;
+    // Tells a listening screen reader that what it reads for the control changed;
+    // costs a flag test when none listens.
+    void announceName() const;
 };

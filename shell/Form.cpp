@@ -101,6 +101,11 @@ bool Form::isVisible() const
     return m_window->isVisible();
 }
 
+void Form::setAccessibleDescription(const std::string &text)
+{
+    m_window->setAccessibleDescription(QString::fromStdString(text));
+}
+
 void Form::resizeClient()
 {
     const int width = std::max(0, twipsToPixels(m_width) - frameLeftPixels - frameRightPixels);

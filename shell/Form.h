@@ -64,6 +64,8 @@ public:
     // How many times the window has been wiped and painted afresh.
     long refreshCount() const { return m_refreshes; }
     bool isVisible() const;
+    // What a screen reader says of the window besides its caption.
+    void setAccessibleDescription(const std::string &text);
 
     // Event handlers; a window overrides those it answers.
     virtual void Form_Load() {}

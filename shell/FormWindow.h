@@ -10,6 +10,8 @@ class FormWindow : public QWidget {
 public:
     FormWindow(Form &form, bool keepOutOfTaskbar);
 
+    Form &form() const { return m_form; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

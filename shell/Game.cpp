@@ -1,5 +1,6 @@
 #include "Game.h"
 
+#include "FormAccessible.h"
 #include "FrmStart.h"
 #include "Program.h"
 #include "X11.h"
@@ -99,6 +100,7 @@ int runGame(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    FormAccessible::install();
     x11::detectAutoRepeat();
     x11::closeDisplayCheck();
     program::dispatch([] {

@@ -17,6 +17,7 @@ void Label::setCaption(std::string caption)
         return;
     m_caption = std::move(caption);
     repaint();
+    announceName();
 }
 
 void Label::paint(QPainter &painter) const

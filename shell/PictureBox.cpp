@@ -39,3 +39,8 @@ void PictureBox::enabledChanged()
 {
     m_window->setEnabled(Enabled());
 }
+
+void PictureBox::accessibleNameChanged()
+{
+    m_window->setAccessibleName(QString::fromStdString(AccessibleName()));
+}

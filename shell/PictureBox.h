@@ -27,6 +27,7 @@ public:
 protected:
     void placeChanged(const QRect &before) override;
     void enabledChanged() override;
+    void accessibleNameChanged() override;
 
 private:
     friend class PictureWindow;

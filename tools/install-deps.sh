@@ -5,7 +5,8 @@ set -eu
 # testing, and those for fuzzing (clang with its sanitizer runtimes) or packaging.
 packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-xkb-dev libgtest-dev libbenchmark-dev
  libx11-dev libxdamage-dev xvfb xauth openbox icewm xdotool wmctrl x11-utils x11-xserver-utils fonts-dejavu-core
- weston qt6-wayland locales"
+ weston qt6-wayland locales
+ dbus at-spi2-core python3-pyatspi"
 case "${1:-}" in
 fuzz) packages="$packages clang libclang-rt-dev" ;;
 package) packages="$packages dpkg-dev file lintian appstream desktop-file-utils man-db" ;;

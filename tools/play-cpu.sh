@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the shipped executable the way a player does and reads what it costs:
-# play-cpu.sh GAME [SECONDS]. Starts a private Xvfb with openbox, starts GAME,
+# play-cpu.sh GAME [SECONDS] [bus]. Starts a private Xvfb with openbox (and with
+# "bus" a private session bus with the accessibility bus on it), starts GAME,
 # opens the play window with Alt+G, waits 2 s and then reads /proc for SECONDS
 # (10 unless given). Prints: game_cpu_percent xvfb_cpu_percent wakeups_per_second
 # CPU is per cent of one core, from the run time of every thread (schedstat, in
@@ -10,6 +11,7 @@ seconds=${2:-10}
 # The real-window tests' private display, openbox and window helpers.
 source "$(dirname "$0")/../tests/window/session.sh" "$1"
 start_display
+if [ "${3:-}" = bus ]; then start_accessibility_bus; fi
 game_command=$game
 start_game
 start=$(wait_window 423x429) || fail "no start window"

@@ -9,9 +9,11 @@ work=$(mktemp -d)
 xvfb_pid=""
 wm_pid=""
 game_pid=""
+helper_pids="" # what a test starts besides these, stopped after the game in the order started
 
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    for pid in $helper_pids; do kill "$pid" 2>/dev/null || true; done
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     wait 2>/dev/null || true
@@ -52,6 +54,25 @@ stop_display() {
     kill $game_pid $wm_pid $xvfb_pid 2>/dev/null || true
     wait $game_pid $wm_pid $xvfb_pid 2>/dev/null || true
     game_pid="" wm_pid="" xvfb_pid=""
+}
+
+# A private session bus with the accessibility bus on it, as a desktop session
+# offers it to screen readers; its sockets lie in the test's own folder.
+start_accessibility_bus() {
+    local bus
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    bus=$(dbus-daemon --session --fork --address="unix:dir=$XDG_RUNTIME_DIR" --print-address=1 --print-pid=1) \
+        || fail "no session bus"
+    export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
+    /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
+    helper_pids="$! ${bus##*$'\n'}"
+    for _ in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+            string:org.a11y.Bus 2>/dev/null | grep -q true && return 0
+        sleep 0.05
+    done
+    fail "no accessibility bus"
 }
 
 # The game as a player installs it: the executable with levels/ beside it, in a folder of its own.

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+#include <map>
+#include <vector>
+
+class Form;
+class WindowlessControl;
+
+// What a screen reader sees of a form's window: a frame whose children are its
+// named windowless controls, back to front, and then its child windows.
+class FormAccessible : public QAccessibleWidget {
+public:
+    FormAccessible(QWidget *window, const Form &form);
+    ~FormAccessible() override;
+
+    // Gives every form's window, and every picture box, what a screen reader needs.
+    static void install();
+    // Tells a listening screen reader that what it reads for the control changed.
+    static void announceName(const WindowlessControl &control, QWidget *window);
+
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
+
+private:
+    std::vector<const WindowlessControl *> namedControls() const;
+    QAccessibleInterface *interfaceOf(const WindowlessControl &control) const;
+
+    const Form &m_form;
+    mutable std::map<const WindowlessControl *, QAccessible::Id> m_ids;
+};

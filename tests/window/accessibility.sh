@@ -1,0 +1,55 @@
+# The game through AT-SPI, as a screen reader reads it: both windows and their
+# children with their roles, names, descriptions and places; the bonus label
+# announces each new count once, and nothing while the game is paused.
+source "$(dirname "$0")/session.sh"
+source "$(dirname "$0")/screen.sh"
+atspi=("/usr/bin/python3" "$(dirname "$0")/atspi.py")
+start_accessibility_bus
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+open_start_window
+open_play_window
+
+# As atspi.py prints the tree, with glob patterns.
+shopt -s extglob
+expected=$(cat <<'TABLE'
+frame | Zellomar |  | 423 429
+  push button | New Game |  | 40 336 113 33
+  push button | Exit |  | 312 336 65 33
+frame | Zellomar | Left and Right arrows steer the ball, Space pauses and resumes, Escape leaves the game | 677 480
+  image | Ball |  | +([-0-9 ])
+  label | Status |  | 530 0 153 512
+  label | Bonus: [1-4][0-9] |  | 554 16 65 57
+  label | Level: 1 |  | 554 88 65 57
+  label | Lives: 4 |  | 554 160 65 57
+  label | Score: 0 |  | 554 232 64 53
+  image | Current wall |  | 556 304 76 40
+TABLE
+)
+tree=$("${atspi[@]}" tree) || fail "could not read the tree"
+[[ $tree == $expected ]] || fail "the tree differs from the table:
+$(diff <(echo "$expected") <(echo "$tree"))"
+
+# The listener hears the bonus once it is live; then three seconds of play.
+heard() { wc -l <"$work/names"; }
+"${atspi[@]}" names >"$work/names" &
+helper_pids="$! $helper_pids"
+for _ in $(seq 50); do [ "$(heard)" -gt 0 ] && break; sleep 0.1; done
+[ "$(heard)" -gt 0 ] || fail "no name change of the bonus label"
+before=$(heard)
+sleep 3
+played=$(($(heard) - before))
+[ "$played" -ge 2 ] && [ "$played" -le 4 ] || fail "$played name changes in 3 s of play, expected 3"
+awk 'NR > 1 && $3 != last - 1 {exit 1} {last = $3}' "$work/names" || fail "the names skip or repeat a count: $(cat "$work/names")"
+
+# Paused and still on the screen: a second without a change; Space again resumes them.
+pause_in_sight 530
+before=$(heard)
+sleep 1
+[ "$(heard)" -eq "$before" ] || fail "the bonus label changed its name while paused"
+xdotool key space
+for _ in $(seq 30); do [ "$(heard)" -gt "$before" ] && break; sleep 0.1; done
+[ "$(heard)" -gt "$before" ] || fail "no name change after the pause"
+
+xdotool key Escape
+expect_exit 0
+echo "1 passed, 0 failed"
