@@ -12,8 +12,9 @@ FUZZ_SECONDS ?= 60
 BENCH_BUILD ?= build-release
 
 PACKAGE_BUILD ?= build-package
+REPRO_BUILD ?= build-reprotest
 
-.PHONY: run game test test-asan fuzz bench package deps build clean
+.PHONY: run game test test-asan fuzz bench dist package reprotest deps build clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -60,20 +61,22 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bash tools/bench.sh $(BENCH_BUILD)
 
-# A Debian package (zellomar_<version>_amd64.deb) built with Debian's hardening flags,
-# then checked by lintian and played from a scratch root under Xvfb. Only the game and
-# the screen reader of the window tests are built, not the whole suite.
-HARDENING := DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+# The release tarball zellomar-<version>.tar.gz of the committed tree (HEAD), in this folder.
+dist:
+	@sh tools/dist.sh .
+
+# The Debian source package and its binary packages, built in $(PACKAGE_BUILD) from the
+# release tarball with dpkg-buildpackage (the whole test suite runs under dh_auto_test),
+# then lintian on the upload and the autopkgtest on this machine.
 package:
 	@sh tools/install-deps.sh package
-	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DZELLOMAR_TESTS=ON \
-	    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
-	    -DCMAKE_CXX_FLAGS="$$($(HARDENING) CXXFLAGS) $$($(HARDENING) CPPFLAGS)" \
-	    -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) LDFLAGS)"
-	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target zellomar zellomar_docs screengrab
-	rm -f $(PACKAGE_BUILD)/zellomar_*.deb
-	cd $(PACKAGE_BUILD) && cpack -G DEB
-	bash tests/window/package.sh $(PACKAGE_BUILD)/zellomar_*_amd64.deb $(PACKAGE_BUILD)/tests/screengrab
+	sh tools/build-package.sh $(PACKAGE_BUILD) $(JOBS)
+	bash tools/check-package.sh $(PACKAGE_BUILD)
+
+# A second build of the same source in another folder, later, under another umask,
+# time zone and locale, with fresh file times: its .deb files must match make package's.
+reprotest:
+	bash tools/reprotest.sh $(PACKAGE_BUILD) $(REPRO_BUILD) $(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD) $(REPRO_BUILD) zellomar-*.tar.gz

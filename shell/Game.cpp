@@ -97,6 +97,8 @@ int runGame(int argc, char **argv)
         return 1;
     }
     preferPlainImageUpload();
+    // Ties the windows to the menu's entry: the Wayland app_id is the entry's id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zellomar.zellomar"));
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,13 +3,14 @@
 set -eu
 # Usage: install-deps.sh [fuzz|package]: the packages for building, playing and
 # testing, and those for fuzzing (clang with its sanitizer runtimes) or packaging.
-packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libxcb1-dev libxcb-xkb-dev libgtest-dev libbenchmark-dev
- libx11-dev libxdamage-dev xvfb xauth openbox icewm xdotool wmctrl x11-utils x11-xserver-utils fonts-dejavu-core
- weston qt6-wayland locales
- dbus at-spi2-core python3-pyatspi"
+# The build and its tests need what debian/control's Build-Depends names (debhelper
+# stands in for debhelper-compat); the benchmarks need a few more.
+build_depends=$(sed -n '/^Build-Depends:/,/^[^ #]/{/^ /p}' "$(dirname "$0")/../debian/control" \
+    | sed 's/[<(,].*//; s/ //g; s/^debhelper-compat$/debhelper/')
+packages="make g++ $build_depends libbenchmark-dev libx11-dev libxdamage-dev"
 case "${1:-}" in
 fuzz) packages="$packages clang libclang-rt-dev" ;;
-package) packages="$packages dpkg-dev file lintian appstream desktop-file-utils man-db" ;;
+package) packages="$packages dpkg-dev fakeroot lintian autopkgtest diffoscope-minimal file appstream desktop-file-utils man-db" ;;
 esac
 missing=""
 for p in $packages; do

@@ -78,14 +78,15 @@ ball_still() {
     fail "the ball does not hold still"
 }
 
-# Pauses the game with Space where the ball is in sight; sets $ball to its box.
-# Every odd press pauses, so the ball is still once the game has caught up;
-# should it have stopped out of sight, play resumes for a moment and is paused again.
+# Pauses the game with Space where the ball is wholly in sight; sets $ball to its box.
+# Every odd press pauses, so the ball is still once the game has caught up; should
+# it have stopped out of sight, or cut off by the bottom edge, play resumes for a
+# moment and is paused again.
 pause_in_sight() {
     for _ in $(seq 20); do
         xdotool key space
         ball=$(ball_still "$@")
-        [ "$ball" != none ] && return 0
+        [ "$ball" != none ] && [ "${ball##* }" -lt $((${2:-480} - 1)) ] && return 0
         xdotool key space
         sleep 0.$((RANDOM % 3 + 1))
     done

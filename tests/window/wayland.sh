@@ -20,11 +20,18 @@ done
 env -u DISPLAY WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland "$wayland_tests" >"$work/frame.log" 2>&1 \
     || { cat "$work/frame.log" >&2; fail "the frame's buttons broke the game under Wayland"; }
 
-# Wayland alone, no platform chosen: the game runs there (it is stopped after two seconds).
-env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-test "$game_binary" 2>"$work/stderr" &
+# Wayland alone, no platform chosen: the game runs there, its window's app_id the
+# desktop entry's id (the client's protocol log shows it); then it is stopped.
+env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-test WAYLAND_DEBUG=client "$game_binary" 2>"$work/stderr" &
 game_pid=$!
-sleep 2
+for _ in $(seq 100); do
+    grep -q 'set_app_id(' "$work/stderr" && break
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+done
 kill -0 "$game_pid" 2>/dev/null || fail "the game did not run under Wayland alone"
+app_id=$(sed -n 's/.*set_app_id("\(.*\)").*/\1/p' "$work/stderr" | head -n1)
+[ "$app_id" = org.zellomar.zellomar ] || fail "the Wayland app_id is \"$app_id\", not the desktop entry's id org.zellomar.zellomar"
 kill "$game_pid"
 wait "$game_pid" 2>/dev/null || true
 game_pid=""
@@ -38,4 +45,4 @@ start=$(wait_window 423x429) || fail "no start window on the X display with Wayl
 xdotool windowactivate --sync "$start"
 xdotool key alt+x
 expect_exit 0
-echo "3 passed, 0 failed"
+echo "4 passed, 0 failed"
