@@ -95,10 +95,14 @@ int FormAccessible::indexOfChild(const QAccessibleInterface *child) const
 QAccessibleInterface *FormAccessible::childAt(int x, int y) const
 {
     // The front-most child at the point: child windows, then the last made.
-    for (int i = childCount() - 1; i >= 0; --i) {
-        QAccessibleInterface *candidate = child(i);
-        if (candidate && candidate->rect().contains(x, y))
-            return candidate;
+    for (int i = QAccessibleWidget::childCount() - 1; i >= 0; --i) {
+        QAccessibleInterface *childWindow = QAccessibleWidget::child(i);
+        if (childWindow && childWindow->rect().contains(x, y))
+            return childWindow;
     }
+    const std::vector<const WindowlessControl *> named = namedControls();
+    for (auto control = named.rbegin(); control != named.rend(); ++control)
+        if (QAccessibleInterface *candidate = interfaceOf(**control); candidate->rect().contains(x, y))
+            return candidate;
     return nullptr;
 }
