@@ -1,9 +1,57 @@
+#include "support/GameTest.h"
+
+#include "shell/FormAccessible.h"
 #include "shell/WindowlessAccessible.h"
 
-#include <gtest/gtest.h>
+#include <QAccessible>
+#include <QPoint>
+#include <QWidget>
+
+#include <string>
+#include <vector>
 
 TEST(SpokenCaption, ALineBreakIsASpaceAndAccessMarksAreDropped)
 {
     EXPECT_EQ(WindowlessAccessible::spokenCaption("Bonus:\r\n40").toStdString(), "Bonus: 40");
     EXPECT_EQ(WindowlessAccessible::spokenCaption("E&xit\nA && B&").toStdString(), "Exit A & B");
+}
+
+namespace {
+
+class AccessibleTest : public GameTest {
+protected:
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        FormAccessible::install();
+        window = &newGame();
+        tree = QAccessible::queryAccessibleInterface(window->widget());
+        ASSERT_NE(tree, nullptr);
+    }
+
+    FrmMain *window = nullptr;
+    QAccessibleInterface *tree = nullptr;
+};
+
+} // namespace
+
+TEST_F(AccessibleTest, ThePlayWindowShowsEachControlByRoleAndNameAndThePointFindsTheFrontOne)
+{
+    EXPECT_EQ(tree->role(), QAccessible::Window);
+    EXPECT_EQ(tree->text(QAccessible::Description).toStdString(),
+              "Left and Right arrows steer the ball, Space pauses and resumes, Escape leaves the game");
+    std::vector<std::string> children;
+    for (int i = 0; i < tree->childCount(); ++i) {
+        const QAccessibleInterface *child = tree->child(i);
+        children.push_back(std::string(child->role() == QAccessible::StaticText ? "label " : "image ")
+                           + child->text(QAccessible::Name).toStdString());
+        EXPECT_EQ(tree->indexOfChild(child), i);
+    }
+    EXPECT_EQ(children, (std::vector<std::string>{"image Ball", "label Status", "label Bonus: 40", "label Level: 1",
+                                                  "label Lives: 4", "label Score: 0", "image Current wall"}));
+    // The bonus label lies in front of the panel, the current-wall box in front of both.
+    const QPoint bonus = window->widget()->mapToGlobal(window->lblBonus.pixelRect().center());
+    EXPECT_EQ(tree->childAt(bonus.x(), bonus.y())->text(QAccessible::Name).toStdString(), "Bonus: 40");
+    const QPoint box = window->widget()->mapToGlobal(window->picCurrWall.pixelRect().center());
+    EXPECT_EQ(tree->childAt(box.x(), box.y())->text(QAccessible::Name).toStdString(), "Current wall");
 }

@@ -32,6 +32,21 @@ protected:
 
 } // namespace
 
+TEST_F(ProgramTest, AWindowIsCentredOnTheScreenOrAtItsEdgeAlongASideWhereItDoesNotFit)
+{
+    struct Case {
+        int screenWide, screenHigh, x, y;
+    };
+    // The start window's outer size, 429 x 461 pixels, on screens it fits and does not.
+    for (const Case c : {Case{1024, 768, 297, 153}, Case{320, 240, 0, 0}, Case{320, 768, 0, 153},
+                         Case{1024, 240, 297, 0}}) {
+        program::setScreenPixels(c.screenWide, c.screenHigh);
+        const program::PixelPoint place = program::placeOnScreen(429, 461);
+        EXPECT_EQ(place.x, c.x) << c.screenWide << " x " << c.screenHigh;
+        EXPECT_EQ(place.y, c.y) << c.screenWide << " x " << c.screenHigh;
+    }
+}
+
 TEST_F(ProgramTest, EndStopsTheHandlerAtOnceWithStatusZero)
 {
     bool after = false;

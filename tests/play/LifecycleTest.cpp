@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST_F(LifecycleTest, NewGameOpensThePlayWindowAndLeavesTheStartWindowOpen)
     EXPECT_FALSE(program::ended());
 }
 
-TEST_F(LifecycleTest, ASecondNewGameChangesNothing)
+TEST_F(LifecycleTest, ASecondNewGameBringsAMinimisedPlayWindowBackAndChangesNothing)
 {
     writeRecords({{3, 1, "Wall01"}});
     FrmStart &window = start();
@@ -59,11 +60,27 @@ TEST_F(LifecycleTest, ASecondNewGameChangesNothing)
     play.tmrBall_Timer();
     play.tmrBonus_Timer();
     play.Walls(1).Alive = flag::False;
+    play.widget()->setWindowState(Qt::WindowMinimized);
     window.cmdNew.widget()->click();
+    EXPECT_FALSE(play.widget()->windowState() & Qt::WindowMinimized);
     EXPECT_EQ(play.shpBall.Top(), 1780);
     EXPECT_EQ(play.intBonus, 39);
     EXPECT_EQ(play.lblBonus.Caption(), "Bonus:\r\n39");
     EXPECT_EQ(play.Walls(1).Alive, flag::False);
+}
+
+TEST_F(LifecycleTest, AWindowMadeFullScreenOrMaximisedIsPutBackAtItsOwnSize)
+{
+    FrmMain &play = newGame();
+    for (QWidget *widget : {frmStart().widget(), play.widget()}) {
+        const QSize own = widget->size();
+        for (const Qt::WindowState state : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
+            widget->windowHandle()->setWindowState(state);
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return widget->windowHandle()->windowState() == Qt::WindowNoState && widget->size() == own;
+            })) << state;
+        }
+    }
 }
 
 TEST_F(LifecycleTest, ExitEndsTheProgramWithStatusZero)
@@ -122,6 +139,22 @@ TEST_F(LifecycleTest, AutoRepeatReleasesAreNotKeyUps)
     EXPECT_EQ(play.blnLeftHeld, flag::True);
     QTest::keyRelease(play.widget(), Qt::Key_Left);
     EXPECT_EQ(play.blnLeftHeld, flag::False);
+}
+
+TEST_F(LifecycleTest, AButtonsGreyEdgeIsItsOutermostPixelAtEveryScale)
+{
+    QPushButton *button = start().cmdNew.widget();
+    for (const int scale : {1, 2}) {
+        QImage image(button->size() * scale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::black);
+        button->render(&image);
+        const int right = image.width() - 1, bottom = image.height() - 1;
+        for (const QPoint edge : {QPoint(0, bottom / 2), QPoint(right, bottom / 2), QPoint(right / 2, 0),
+                                  QPoint(right / 2, bottom), QPoint(right, bottom)})
+            EXPECT_EQ(image.pixel(edge), qRgb(0x80, 0x80, 0x80))
+                << "scale " << scale << " at " << edge.x() << "," << edge.y();
+    }
 }
 
 TEST_F(LifecycleTest, TheButtonsHaveTheirAccessKeys)
