@@ -1,6 +1,6 @@
 // The ball: its motion at each tick and its collisions with the walls.
 #include "play/FrmMain.h"
-#include "shell/Checked.h"
+#include "shell/layer/Checked.h"
 
 void FrmMain::tmrBall_Timer()
 {
@@ -38,7 +38,7 @@ void FrmMain::CheckWalls()
     BallRect.bottom = round32(single(shpBall.Top() + shpBall.Height(), "ball rectangle"), "ball rectangle");
 
     RECT overlap;
-    for (int i = 0; i <= 84; ++i) {
+    for (int i = 0; i <= lastWall; ++i) {
         if (IntersectRect(overlap, WallRects(i), BallRect) == 0)
             continue;
         if (Walls(i).Alive == flag::True) {

@@ -1,8 +1,8 @@
 // Micro-benchmarks of the game's hot paths, on Qt's offscreen platform.
 #include "play/FrmMain.h"
 #include "shell/FrmStart.h"
-#include "shell/Program.h"
-#include "shell/Rect.h"
+#include "shell/layer/Program.h"
+#include "shell/layer/Rect.h"
 
 #include <QApplication>
 #include <QDir>

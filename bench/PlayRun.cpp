@@ -4,7 +4,7 @@
 // Prints: ticks_per_second p50_ms p99_ms max_ms cpu_percent peak_rss_mib cpu_us_per_tick
 #include "shell/FrmStart.h"
 #include "shell/Game.h"
-#include "shell/Program.h"
+#include "shell/layer/Program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -49,7 +49,7 @@ int main(int argc, char **argv)
 {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
     qputenv("QT_QPA_PLATFORM", "xcb");
-    preferPlainImageUpload();
+    program::preferPlainImageUpload();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);

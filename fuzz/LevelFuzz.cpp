@@ -4,8 +4,8 @@
 // must also give the wall table that the file's records call for, worked out
 // here on their own from the lines and the C library's strtod.
 #include "play/FrmMain.h"
-#include "shell/Program.h"
-#include "shell/RuntimeError.h"
+#include "shell/layer/Program.h"
+#include "shell/layer/RuntimeError.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 // aside) in a form the reader knows, the reader must give the same double, or
 // an overflow where strtod gives infinity; everywhere else it must refuse the
 // text as a type mismatch. Any other outcome stops the run as a finding.
-#include "shell/Checked.h"
-#include "shell/RuntimeError.h"
+#include "shell/layer/Checked.h"
+#include "shell/layer/RuntimeError.h"
 
 #include <locale.h>
 

@@ -1,9 +1,9 @@
 #include "FrmMain.h"
 
-#include "shell/Checked.h"
+#include "shell/layer/Checked.h"
 #include "shell/FrmStart.h"
-#include "shell/KeyCodes.h"
-#include "shell/Program.h"
+#include "shell/layer/KeyCodes.h"
+#include "shell/layer/Program.h"
 
 namespace {
 const FontSpec panelFont{"Papyrus", 9.75f, true};
@@ -13,14 +13,14 @@ const char *const keysHelp = "Left and Right arrows steer the ball, Space pauses
 FrmMain::FrmMain()
     : Form({"Zellomar", 6855.0f, 6585.0f, colour::black, Frame::FixedTool}),
       shpBall(*this, {480, 1680, 255, 255}, systemColour::windowBackground),
-      lblStatus(*this, {4560, 0, 2295, 6015}, "", panelFont, false),
-      lblBonus(*this, {5520, 240, 975, 855}, "Bonus:", panelFont),
-      lblLevel(*this, {5520, 1320, 975, 855}, "Level:", panelFont),
-      lblLives(*this, {5520, 2400, 975, 855}, "Lives:", panelFont),
-      lblScore(*this, {5520, 3480, 960, 795}, "Score:", panelFont),
-      picCurrWall(*this, {5280, 4560, 1500, 780}, false, true),
-      tmrBall(*this, 10, true, [this] { tmrBall_Timer(); }),
-      tmrBonus(*this, 1000, true, [this] { tmrBonus_Timer(); })
+      lblStatus(*this, {4560, 0, 2295, 6015}, {.caption = "", .font = panelFont, .enabled = false}),
+      lblBonus(*this, {5520, 240, 975, 855}, {.caption = "Bonus:", .font = panelFont}),
+      lblLevel(*this, {5520, 1320, 975, 855}, {.caption = "Level:", .font = panelFont}),
+      lblLives(*this, {5520, 2400, 975, 855}, {.caption = "Lives:", .font = panelFont}),
+      lblScore(*this, {5520, 3480, 960, 795}, {.caption = "Score:", .font = panelFont}),
+      picCurrWall(*this, {5280, 4560, 1500, 780}, {.enabled = false, .autoSize = true}),
+      tmrBall(*this, {.interval = 10, .enabled = true}, [this] { tmrBall_Timer(); }),
+      tmrBonus(*this, {.interval = 1000, .enabled = true}, [this] { tmrBonus_Timer(); })
 {
     // For a screen reader; the counter labels are read by their captions.
     setAccessibleDescription(keysHelp);
@@ -73,7 +73,7 @@ void FrmMain::Form_Unload(std::int16_t &)
     program::End();
 }
 
-void FrmMain::Form_KeyDown(std::int16_t &KeyCode, std::int16_t)
+void FrmMain::Form_KeyDown(std::int16_t KeyCode, std::int16_t)
 {
     if (KeyCode == vk::Space) {
         tmrBall.setEnabled(!tmrBall.Enabled());
@@ -87,7 +87,7 @@ void FrmMain::Form_KeyDown(std::int16_t &KeyCode, std::int16_t)
         Unload();
 }
 
-void FrmMain::Form_KeyUp(std::int16_t &, std::int16_t)
+void FrmMain::Form_KeyUp(std::int16_t, std::int16_t)
 {
     blnLeftHeld = flag::False;
     blnRightHeld = flag::False;

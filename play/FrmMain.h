@@ -1,13 +1,13 @@
 #pragma once
 
-#include "shell/CheckedArray.h"
-#include "shell/Form.h"
-#include "shell/Label.h"
-#include "shell/PictureBox.h"
-#include "shell/Rect.h"
-#include "shell/Shape.h"
-#include "shell/Timer.h"
-#include "shell/Truth.h"
+#include "shell/layer/CheckedArray.h"
+#include "shell/layer/Form.h"
+#include "shell/layer/Label.h"
+#include "shell/layer/PictureBox.h"
+#include "shell/layer/Rect.h"
+#include "shell/layer/Shape.h"
+#include "shell/layer/Timer.h"
+#include "shell/layer/Truth.h"
 #include "walls/WallInfo.h"
 
 #include <cstdint>
@@ -17,7 +17,8 @@
 // panel on its right, and all the state of the game.
 class FrmMain : public Form {
 public:
-    static constexpr int wallCount = 85; // indices 0 to 84; a level fills 1 to 84
+    static constexpr int wallCount = 85;
+    static constexpr int lastWall = wallCount - 1; // a level fills 1 to lastWall; 0 stays gone
 
     FrmMain();
 
@@ -48,8 +49,8 @@ public:
     // Handlers.
     void Form_Load() override;
     void Form_Unload(std::int16_t &Cancel) override;
-    void Form_KeyDown(std::int16_t &KeyCode, std::int16_t Shift) override;
-    void Form_KeyUp(std::int16_t &KeyCode, std::int16_t Shift) override;
+    void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) override;
+    void Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift) override;
     void Form_Deactivate() override;
     void tmrBonus_Timer();
     void tmrBall_Timer(); // ball/

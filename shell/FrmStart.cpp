@@ -1,6 +1,6 @@
 #include "FrmStart.h"
 
-#include "Program.h"
+#include "shell/layer/Program.h"
 #include "play/FrmMain.h"
 
 namespace {

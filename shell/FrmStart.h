@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandButton.h"
-#include "Form.h"
+#include "shell/layer/CommandButton.h"
+#include "shell/layer/Form.h"
 
 #include <cstdint>
 

@@ -1,6 +1,8 @@
 #include "FrmPics.h"
 
-#include "shell/Program.h"
+#include "TileKinds.h"
+
+#include "shell/layer/Program.h"
 
 namespace {
 
@@ -10,33 +12,27 @@ TwipRect slot(int index)
     return {0.0f, static_cast<float>(index * 600), 1140.0f, 600.0f};
 }
 
+// Each box takes its tile's size.
+constexpr PictureBox::Design tileBox{.enabled = true, .autoSize = true};
+
 } // namespace
 
 FrmPics::FrmPics()
     : Form({"Zellomar", 1140.0f, 6600.0f, colour::black, Frame::FixedTool}),
-      picBlankWall(*this, slot(0), true, true),
-      picSpikeWall(*this, slot(1), true, true),
-      picWall01(*this, slot(2), true, true),
-      picWall02(*this, slot(3), true, true),
-      picWall03(*this, slot(4), true, true),
-      picWall04(*this, slot(5), true, true),
-      picChWall01(*this, slot(6), true, true),
-      picChWall02(*this, slot(7), true, true),
-      picChWall03(*this, slot(8), true, true),
-      picChWall04(*this, slot(9), true, true),
-      picFullWall(*this, slot(10), true, true)
+      picBlankWall(*this, slot(0), tileBox),
+      picSpikeWall(*this, slot(1), tileBox),
+      picWall01(*this, slot(2), tileBox),
+      picWall02(*this, slot(3), tileBox),
+      picWall03(*this, slot(4), tileBox),
+      picWall04(*this, slot(5), tileBox),
+      picChWall01(*this, slot(6), tileBox),
+      picChWall02(*this, slot(7), tileBox),
+      picChWall03(*this, slot(8), tileBox),
+      picChWall04(*this, slot(9), tileBox),
+      picFullWall(*this, slot(10), tileBox)
 {
-    picBlankWall.setPicture(Picture::fromResource(":/tiles/BlankWall.png"));
-    picSpikeWall.setPicture(Picture::fromResource(":/tiles/SpikeWall.png"));
-    picWall01.setPicture(Picture::fromResource(":/tiles/Wall01.png"));
-    picWall02.setPicture(Picture::fromResource(":/tiles/Wall02.png"));
-    picWall03.setPicture(Picture::fromResource(":/tiles/Wall03.png"));
-    picWall04.setPicture(Picture::fromResource(":/tiles/Wall04.png"));
-    picChWall01.setPicture(Picture::fromResource(":/tiles/ChWall01.png"));
-    picChWall02.setPicture(Picture::fromResource(":/tiles/ChWall02.png"));
-    picChWall03.setPicture(Picture::fromResource(":/tiles/ChWall03.png"));
-    picChWall04.setPicture(Picture::fromResource(":/tiles/ChWall04.png"));
-    picFullWall.setPicture(Picture::fromResource(":/tiles/FullWall.png"));
+    for (const TileKind &tile : tileKinds)
+        (this->*tile.box).setPicture(Picture::fromResource(tile.picture));
 }
 
 FrmPics &frmPics()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Form.h"
-#include "shell/PictureBox.h"
+#include "shell/layer/Form.h"
+#include "shell/layer/PictureBox.h"
 
 // The hidden window that holds the eleven tile pictures. It is never shown;
 // walls are copied from its boxes' surfaces.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Truth.h"
+#include "shell/layer/Truth.h"
 
 #include <cstdint>
 #include <string>

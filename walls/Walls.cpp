@@ -3,18 +3,25 @@
 #include "TileKinds.h"
 
 #include "play/FrmMain.h"
-#include "shell/Checked.h"
-#include "shell/Program.h"
-#include "shell/RuntimeError.h"
-#include "shell/TextInput.h"
+#include "shell/layer/Checked.h"
+#include "shell/layer/Program.h"
+#include "shell/layer/RuntimeError.h"
+#include "shell/layer/TextInput.h"
 
 #include <filesystem>
+#include <string>
+
+namespace {
+// The twips of a pixel, in the precision of each step that divides by it.
+constexpr double pixelTwips = twipsPerPixel;
+constexpr float pixelTwipsSingle = twipsPerPixel;
+} // namespace
 
 void FrmMain::StartWalls()
 {
     // The blank tile sizes the current-wall box, and the box sizes a wall cell.
     picCurrWall.setPicture(frmPics().picBlankWall.GetPicture());
-    for (int i = 0; i <= 84; ++i)
+    for (int i = 0; i <= lastWall; ++i)
         Walls(i).Alive = flag::False;
     LoadLevel();
 }
@@ -32,32 +39,32 @@ void FrmMain::LoadLevel()
         const TextInput::Line row = file.readLine();
         const TextInput::Line kind = file.readLine();
         n = add16(n, 1, file.where(column.number));
-        if (n > 84)
-            throw RuntimeError(ErrorKind::SubscriptOutOfRange,
-                               file.where(column.number) + ": a level holds at most 84 walls");
+        if (n > lastWall)
+            throw RuntimeError(ErrorKind::SubscriptOutOfRange, file.where(column.number) + ": a level holds at most "
+                                                                   + std::to_string(lastWall) + " walls");
         WallInfo &wall = Walls(n);
 
         const std::string atColumn = file.where(column.number);
         const double columnValue = toNumber(column.text, atColumn);
-        const double x = real(columnValue * static_cast<double>(picCurrWall.Width()), atColumn) / 15.0;
+        const double x = real(columnValue * static_cast<double>(picCurrWall.Width()), atColumn) / pixelTwips;
         wall.X = round16(real(real(x, atColumn) - single(lblStatus.Width() / 30.0f, atColumn), atColumn), atColumn);
 
         const std::string atRow = file.where(row.number);
         const double rowValue = toNumber(row.text, atRow);
-        const double y = real(rowValue * static_cast<double>(picCurrWall.Height()), atRow) / 15.0;
-        wall.Y = round16(real(real(y, atRow) - single(picCurrWall.Height() / 15.0f, atRow), atRow), atRow);
+        const double y = real(rowValue * static_cast<double>(picCurrWall.Height()), atRow) / pixelTwips;
+        wall.Y = round16(real(real(y, atRow) - single(picCurrWall.Height() / pixelTwipsSingle, atRow), atRow), atRow);
 
         wall.Kind = kind.text;
         wall.Alive = flag::True;
-        wall.Height = round16(single(picCurrWall.Height() / 15.0f, atRow), atRow);
-        wall.Width = round16(single(picCurrWall.Width() / 15.0f, atColumn), atColumn);
+        wall.Height = round16(single(picCurrWall.Height() / pixelTwipsSingle, atRow), atRow);
+        wall.Width = round16(single(picCurrWall.Width() / pixelTwipsSingle, atColumn), atColumn);
 
         // The same area in twips; a wall more than 2184 pixels out does not fit in 16 bits.
         RECT &area = WallRects(n);
-        area.bottom = mul16(add16(wall.Y, wall.Height, atRow), 15, atRow);
-        area.left = mul16(wall.X, 15, atColumn);
-        area.right = mul16(add16(wall.X, wall.Width, atColumn), 15, atColumn);
-        area.top = mul16(wall.Y, 15, atRow);
+        area.bottom = mul16(add16(wall.Y, wall.Height, atRow), twipsPerPixel, atRow);
+        area.left = mul16(wall.X, twipsPerPixel, atColumn);
+        area.right = mul16(add16(wall.X, wall.Width, atColumn), twipsPerPixel, atColumn);
+        area.top = mul16(wall.Y, twipsPerPixel, atRow);
     }
     file.close();
     DrawWalls();
@@ -66,7 +73,7 @@ void FrmMain::LoadLevel()
 void FrmMain::DrawWalls()
 {
     Refresh();
-    for (int i = 0; i <= 84; ++i) {
+    for (int i = 0; i <= lastWall; ++i) {
         const WallInfo &wall = Walls(i);
         if (wall.Alive != flag::True)
             continue;

@@ -1,7 +1,8 @@
 #include "support/GameTest.h"
+#include "shell/layer/qt/Toolkit.h"
 
-#include "shell/FormAccessible.h"
-#include "shell/WindowlessAccessible.h"
+#include "shell/layer/qt/FormAccessible.h"
+#include "shell/layer/qt/WindowlessAccessible.h"
 
 #include <QAccessible>
 #include <QPoint>
@@ -25,7 +26,7 @@ protected:
         GameTest::SetUp();
         FormAccessible::install();
         window = &newGame();
-        tree = QAccessible::queryAccessibleInterface(window->widget());
+        tree = QAccessible::queryAccessibleInterface(toolkit::widget(*window));
         ASSERT_NE(tree, nullptr);
     }
 
@@ -50,8 +51,8 @@ TEST_F(AccessibleTest, ThePlayWindowShowsEachControlByRoleAndNameAndThePointFind
     EXPECT_EQ(children, (std::vector<std::string>{"image Ball", "label Status", "label Bonus: 40", "label Level: 1",
                                                   "label Lives: 4", "label Score: 0", "image Current wall"}));
     // The bonus label lies in front of the panel, the current-wall box in front of both.
-    const QPoint bonus = window->widget()->mapToGlobal(window->lblBonus.pixelRect().center());
+    const QPoint bonus = toolkit::widget(*window)->mapToGlobal(toolkit::rect(window->lblBonus.pixelRect()).center());
     EXPECT_EQ(tree->childAt(bonus.x(), bonus.y())->text(QAccessible::Name).toStdString(), "Bonus: 40");
-    const QPoint box = window->widget()->mapToGlobal(window->picCurrWall.pixelRect().center());
+    const QPoint box = toolkit::widget(*window)->mapToGlobal(toolkit::rect(window->picCurrWall.pixelRect()).center());
     EXPECT_EQ(tree->childAt(box.x(), box.y())->text(QAccessible::Name).toStdString(), "Current wall");
 }

@@ -1,5 +1,5 @@
-#include "shell/Checked.h"
-#include "shell/RuntimeError.h"
+#include "shell/layer/Checked.h"
+#include "shell/layer/RuntimeError.h"
 
 #include <gtest/gtest.h>
 

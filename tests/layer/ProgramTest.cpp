@@ -1,6 +1,6 @@
 #include "shell/Game.h"
-#include "shell/Program.h"
-#include "shell/RuntimeError.h"
+#include "shell/layer/Program.h"
+#include "shell/layer/RuntimeError.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -114,11 +114,11 @@ TEST_F(ProgramTest, ErrorMessagesNameTheirKind)
 TEST(ImageUploadTest, ThePlainSocketIsChosenOnlyWhereTheUserHasNotChosen)
 {
     qunsetenv("QT_XCB_NO_MITSHM");
-    preferPlainImageUpload();
+    program::preferPlainImageUpload();
     EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), "1");
 
     qputenv("QT_XCB_NO_MITSHM", "");
-    preferPlainImageUpload();
+    program::preferPlainImageUpload();
     EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), "") << "an empty value is the user's choice too";
     qunsetenv("QT_XCB_NO_MITSHM");
 }

@@ -1,5 +1,6 @@
-#include "shell/Rect.h"
-#include "shell/Surface.h"
+#include "shell/layer/Rect.h"
+#include "shell/layer/qt/Toolkit.h"
+#include "shell/layer/Surface.h"
 
 #include <QImage>
 
@@ -39,7 +40,7 @@ void fillSurface(Surface &surface, int width, int height, QRgb colour)
 {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(colour);
-    surface.setImage(image);
+    toolkit::setImage(surface, image);
 }
 
 } // namespace
@@ -50,15 +51,15 @@ TEST(BitBlt, CopiesOnlyWhatLiesInsideBothSurfaces)
     fillSurface(tile, 72, 36, 0xFF0000FFu);
     window.resize(100, 50);
     EXPECT_NE(BitBlt(&window, 90, 40, 76, 40, &tile, 0, 0, SRCCOPY), 0);
-    EXPECT_EQ(window.image().pixel(99, 49), 0xFF0000FFu);
-    EXPECT_EQ(qAlpha(window.image().pixel(89, 39)), 0);
+    EXPECT_EQ(toolkit::image(window).pixel(99, 49), 0xFF0000FFu);
+    EXPECT_EQ(qAlpha(toolkit::image(window).pixel(89, 39)), 0);
 
     // The block is larger than the tile: the strips beyond it are left as they were.
     window.clear();
     BitBlt(&window, 0, 0, 76, 40, &tile, 0, 0, SRCCOPY);
-    EXPECT_EQ(window.image().pixel(71, 35), 0xFF0000FFu);
-    EXPECT_EQ(qAlpha(window.image().pixel(72, 0)), 0);
-    EXPECT_EQ(qAlpha(window.image().pixel(0, 36)), 0);
+    EXPECT_EQ(toolkit::image(window).pixel(71, 35), 0xFF0000FFu);
+    EXPECT_EQ(qAlpha(toolkit::image(window).pixel(72, 0)), 0);
+    EXPECT_EQ(qAlpha(toolkit::image(window).pixel(0, 36)), 0);
 }
 
 TEST(BitBlt, ANegativeDestinationShowsOnlyThePartInside)
@@ -67,11 +68,11 @@ TEST(BitBlt, ANegativeDestinationShowsOnlyThePartInside)
     QImage image(72, 36, QImage::Format_ARGB32_Premultiplied);
     image.fill(0xFFFFFFFFu);
     image.setPixel(71, 35, 0xFFFF0000u);
-    tile.setImage(image);
+    toolkit::setImage(tile, image);
     window.resize(100, 50);
     BitBlt(&window, -71, -35, 76, 40, &tile, 0, 0, SRCCOPY);
-    EXPECT_EQ(window.image().pixel(0, 0), 0xFFFF0000u);
-    EXPECT_EQ(qAlpha(window.image().pixel(1, 1)), 0);
+    EXPECT_EQ(toolkit::image(window).pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(qAlpha(toolkit::image(window).pixel(1, 1)), 0);
 }
 
 TEST(BitBlt, CoordinatesAtTheEndsOfTheRangeDoNotWrap)
@@ -85,7 +86,7 @@ TEST(BitBlt, CoordinatesAtTheEndsOfTheRangeDoNotWrap)
     EXPECT_NE(BitBlt(&window, small, small, big, big, &tile, small, small, SRCCOPY), 0);
     EXPECT_NE(BitBlt(&window, 0, 0, 10, 10, &tile, big, big, SRCCOPY), 0);
     for (int y = 0; y < 50; ++y)
-        EXPECT_EQ(qAlpha(window.image().pixel(0, y)), 0);
+        EXPECT_EQ(qAlpha(toolkit::image(window).pixel(0, y)), 0);
     EXPECT_EQ(BitBlt(&window, 0, 0, -5, 5, &tile, 0, 0, SRCCOPY), 0);
     EXPECT_EQ(BitBlt(nullptr, 0, 0, 5, 5, &tile, 0, 0, SRCCOPY), 0);
 }

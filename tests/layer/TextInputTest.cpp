@@ -1,5 +1,5 @@
-#include "shell/RuntimeError.h"
-#include "shell/TextInput.h"
+#include "shell/layer/RuntimeError.h"
+#include "shell/layer/TextInput.h"
 
 #include <QTemporaryDir>
 
@@ -72,7 +72,7 @@ TEST_F(TextInputTest, ReadingPastTheEndIsAnErrorNamingTheLine)
         FAIL();
     } catch (const RuntimeError &error) {
         EXPECT_EQ(error.kind(), ErrorKind::InputPastEndOfFile);
-        EXPECT_NE(error.what().find("line 2 of " + input.path()), std::string::npos) << error.what();
+        EXPECT_NE(std::string_view(error.what()).find("line 2 of " + input.path()), std::string::npos) << error.what();
     }
 }
 
@@ -136,7 +136,7 @@ TEST_F(TextInputTest, ALineOfMoreThan64KiBIsAnErrorAtThatLineReadInLittleMemory)
             ADD_FAILURE() << "a line of more than 64 KiB was read";
         } catch (const RuntimeError &error) {
             EXPECT_EQ(error.kind(), ErrorKind::LineTooLong);
-            EXPECT_NE(error.what().find("line 2 of "), std::string::npos) << error.what();
+            EXPECT_NE(std::string_view(error.what()).find("line 2 of "), std::string::npos) << error.what();
             // The first line, no more of the long one than it takes to know, and this look at the count.
             EXPECT_LE(bytesRead() - start, static_cast<long>(TextInput::maxLineLength) + 512) << path;
         }

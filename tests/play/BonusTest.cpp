@@ -1,6 +1,6 @@
 #include "support/GameTest.h"
 
-#include "shell/KeyCodes.h"
+#include "shell/layer/KeyCodes.h"
 
 using BonusTest = PlayWindowTest;
 

@@ -1,6 +1,7 @@
 #include "support/GameTest.h"
+#include "shell/layer/qt/Toolkit.h"
 
-#include "shell/KeyCodes.h"
+#include "shell/layer/KeyCodes.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -40,7 +41,7 @@ TEST_F(KeysTest, AnotherKeysReleaseStopsTheSteeringWhileAnArrowIsHeld)
     EXPECT_EQ(window->shpBall.Left(), 480);
     // The held key's next repeat steers again, flagged as a repeat as the toolkit delivers it under Wayland.
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
-    QCoreApplication::sendEvent(window->widget(), &repeat);
+    QCoreApplication::sendEvent(toolkit::widget(*window), &repeat);
     window->tmrBall_Timer();
     EXPECT_EQ(window->shpBall.Left(), 380);
 }
@@ -107,7 +108,7 @@ TEST_F(KeysTest, LosingTheActiveWindowLetsGoOfTheArrowsAndNothingElse)
         keyDown(*window, vk::Left);
         keyDown(*window, vk::Right);
         QEvent deactivate(QEvent::WindowDeactivate);
-        QCoreApplication::sendEvent(window->widget(), &deactivate);
+        QCoreApplication::sendEvent(toolkit::widget(*window), &deactivate);
         EXPECT_EQ(window->blnLeftHeld, flag::False) << paused;
         EXPECT_EQ(window->blnRightHeld, flag::False) << paused;
         EXPECT_EQ(window->tmrBall.Enabled(), !paused);

@@ -1,7 +1,8 @@
 #include "support/GameTest.h"
+#include "shell/layer/qt/Toolkit.h"
 
 #include "shell/FrmStart.h"
-#include "shell/Program.h"
+#include "shell/layer/Program.h"
 
 #include <QApplication>
 #include <QImage>
@@ -27,24 +28,24 @@ protected:
 TEST_F(LifecycleTest, TheStartWindowIsBlackWithTwoButtonsAtItsFoot)
 {
     FrmStart &window = start();
-    EXPECT_EQ(window.widget()->width(), 423);
-    EXPECT_EQ(window.widget()->height(), 429);
-    EXPECT_EQ(window.widget()->windowTitle(), QStringLiteral("Zellomar"));
-    const QImage painted = window.widget()->grab().toImage();
+    EXPECT_EQ(toolkit::widget(window)->width(), 423);
+    EXPECT_EQ(toolkit::widget(window)->height(), 429);
+    EXPECT_EQ(toolkit::widget(window)->windowTitle(), QStringLiteral("Zellomar"));
+    const QImage painted = toolkit::widget(window)->grab().toImage();
     for (const QPoint point : {QPoint(0, 0), QPoint(211, 200), QPoint(422, 428), QPoint(200, 350), QPoint(20, 350)})
         EXPECT_EQ(painted.pixel(point), qRgb(0, 0, 0)) << point.x() << "," << point.y();
-    EXPECT_EQ(window.cmdNew.widget()->text(), QStringLiteral("New &Game"));
-    EXPECT_EQ(window.cmdExit.widget()->text(), QStringLiteral("E&xit"));
-    EXPECT_EQ(window.cmdNew.widget()->geometry(), QRect(40, 336, 113, 33));
-    EXPECT_EQ(window.cmdExit.widget()->geometry(), QRect(312, 336, 65, 33));
-    EXPECT_EQ(window.cmdNew.widget()->nextInFocusChain(), window.cmdExit.widget());
+    EXPECT_EQ(toolkit::widget(window.cmdNew)->text(), QStringLiteral("New &Game"));
+    EXPECT_EQ(toolkit::widget(window.cmdExit)->text(), QStringLiteral("E&xit"));
+    EXPECT_EQ(toolkit::widget(window.cmdNew)->geometry(), QRect(40, 336, 113, 33));
+    EXPECT_EQ(toolkit::widget(window.cmdExit)->geometry(), QRect(312, 336, 65, 33));
+    EXPECT_EQ(toolkit::widget(window.cmdNew)->nextInFocusChain(), toolkit::widget(window.cmdExit));
     EXPECT_FALSE(frmMain().isLoaded());
 }
 
 TEST_F(LifecycleTest, NewGameOpensThePlayWindowAndLeavesTheStartWindowOpen)
 {
     FrmStart &window = start();
-    window.cmdNew.widget()->click();
+    toolkit::widget(window.cmdNew)->click();
     EXPECT_TRUE(frmMain().isLoaded());
     EXPECT_TRUE(frmMain().isVisible());
     EXPECT_TRUE(window.isVisible());
@@ -55,14 +56,14 @@ TEST_F(LifecycleTest, ASecondNewGameBringsAMinimisedPlayWindowBackAndChangesNoth
 {
     writeRecords({{3, 1, "Wall01"}});
     FrmStart &window = start();
-    window.cmdNew.widget()->click();
+    toolkit::widget(window.cmdNew)->click();
     FrmMain &play = frmMain();
     play.tmrBall_Timer();
     play.tmrBonus_Timer();
     play.Walls(1).Alive = flag::False;
-    play.widget()->setWindowState(Qt::WindowMinimized);
-    window.cmdNew.widget()->click();
-    EXPECT_FALSE(play.widget()->windowState() & Qt::WindowMinimized);
+    toolkit::widget(play)->setWindowState(Qt::WindowMinimized);
+    toolkit::widget(window.cmdNew)->click();
+    EXPECT_FALSE(toolkit::widget(play)->windowState() & Qt::WindowMinimized);
     EXPECT_EQ(play.shpBall.Top(), 1780);
     EXPECT_EQ(play.intBonus, 39);
     EXPECT_EQ(play.lblBonus.Caption(), "Bonus:\r\n39");
@@ -72,7 +73,7 @@ TEST_F(LifecycleTest, ASecondNewGameBringsAMinimisedPlayWindowBackAndChangesNoth
 TEST_F(LifecycleTest, AWindowMadeFullScreenOrMaximisedIsPutBackAtItsOwnSize)
 {
     FrmMain &play = newGame();
-    for (QWidget *widget : {frmStart().widget(), play.widget()}) {
+    for (QWidget *widget : {toolkit::widget(frmStart()), toolkit::widget(play)}) {
         const QSize own = widget->size();
         for (const Qt::WindowState state : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
             widget->windowHandle()->setWindowState(state);
@@ -85,7 +86,7 @@ TEST_F(LifecycleTest, AWindowMadeFullScreenOrMaximisedIsPutBackAtItsOwnSize)
 
 TEST_F(LifecycleTest, ExitEndsTheProgramWithStatusZero)
 {
-    start().cmdExit.widget()->click();
+    toolkit::widget(start().cmdExit)->click();
     EXPECT_TRUE(program::ended());
     EXPECT_EQ(program::exitStatus(), 0);
     EXPECT_FALSE(frmStart().isVisible());
@@ -94,8 +95,8 @@ TEST_F(LifecycleTest, ExitEndsTheProgramWithStatusZero)
 TEST_F(LifecycleTest, ExitWhilePlayingDoesNotRunThePlayWindowsUnload)
 {
     FrmStart &window = start();
-    window.cmdNew.widget()->click();
-    window.cmdExit.widget()->click();
+    toolkit::widget(window.cmdNew)->click();
+    toolkit::widget(window.cmdExit)->click();
     EXPECT_TRUE(program::ended());
     EXPECT_EQ(program::exitStatus(), 0);
     EXPECT_TRUE(frmMain().isLoaded()); // its unload never ran
@@ -105,7 +106,7 @@ TEST_F(LifecycleTest, ExitWhilePlayingDoesNotRunThePlayWindowsUnload)
 
 TEST_F(LifecycleTest, TheStartWindowsCloseBoxEndsTheProgram)
 {
-    start().widget()->close();
+    toolkit::widget(start())->close();
     EXPECT_TRUE(program::ended());
     EXPECT_EQ(program::exitStatus(), 0);
 }
@@ -113,7 +114,7 @@ TEST_F(LifecycleTest, TheStartWindowsCloseBoxEndsTheProgram)
 TEST_F(LifecycleTest, ThePlayWindowsCloseBoxEndsTheProgram)
 {
     FrmMain &play = newGame();
-    play.widget()->close();
+    toolkit::widget(play)->close();
     EXPECT_TRUE(program::ended());
     EXPECT_EQ(program::exitStatus(), 0);
     EXPECT_FALSE(frmStart().isVisible());
@@ -122,9 +123,9 @@ TEST_F(LifecycleTest, ThePlayWindowsCloseBoxEndsTheProgram)
 TEST_F(LifecycleTest, EscapeInThePlayWindowEndsTheProgramEvenWhilePaused)
 {
     FrmMain &play = newGame();
-    QTest::keyClick(play.widget(), Qt::Key_Space);
+    QTest::keyClick(toolkit::widget(play), Qt::Key_Space);
     EXPECT_FALSE(play.tmrBall.Enabled());
-    QTest::keyClick(play.widget(), Qt::Key_Escape);
+    QTest::keyClick(toolkit::widget(play), Qt::Key_Escape);
     EXPECT_TRUE(program::ended());
     EXPECT_EQ(program::exitStatus(), 0);
 }
@@ -132,18 +133,18 @@ TEST_F(LifecycleTest, EscapeInThePlayWindowEndsTheProgramEvenWhilePaused)
 TEST_F(LifecycleTest, AutoRepeatReleasesAreNotKeyUps)
 {
     FrmMain &play = newGame();
-    QTest::keyPress(play.widget(), Qt::Key_Left);
+    QTest::keyPress(toolkit::widget(play), Qt::Key_Left);
     EXPECT_EQ(play.blnLeftHeld, flag::True);
     QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(play.widget(), &repeatRelease);
+    QApplication::sendEvent(toolkit::widget(play), &repeatRelease);
     EXPECT_EQ(play.blnLeftHeld, flag::True);
-    QTest::keyRelease(play.widget(), Qt::Key_Left);
+    QTest::keyRelease(toolkit::widget(play), Qt::Key_Left);
     EXPECT_EQ(play.blnLeftHeld, flag::False);
 }
 
 TEST_F(LifecycleTest, AButtonsGreyEdgeIsItsOutermostPixelAtEveryScale)
 {
-    QPushButton *button = start().cmdNew.widget();
+    QPushButton *button = toolkit::widget(start().cmdNew);
     for (const int scale : {1, 2}) {
         QImage image(button->size() * scale, QImage::Format_RGB32);
         image.setDevicePixelRatio(scale);
@@ -160,6 +161,6 @@ TEST_F(LifecycleTest, AButtonsGreyEdgeIsItsOutermostPixelAtEveryScale)
 TEST_F(LifecycleTest, TheButtonsHaveTheirAccessKeys)
 {
     FrmStart &window = start();
-    EXPECT_EQ(window.cmdNew.widget()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_G));
-    EXPECT_EQ(window.cmdExit.widget()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
+    EXPECT_EQ(toolkit::widget(window.cmdNew)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_G));
+    EXPECT_EQ(toolkit::widget(window.cmdExit)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_X));
 }

@@ -1,6 +1,7 @@
 #include "support/GameTest.h"
+#include "shell/layer/qt/Toolkit.h"
 
-#include "shell/Program.h"
+#include "shell/layer/Program.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -26,8 +27,8 @@ TEST_F(SetUpTest, ThePlayWindowTakesTwoThirdsOfTheScreen)
         EXPECT_EQ(window.Width(), screen.width);
         EXPECT_EQ(window.Height(), screen.height);
         // The client area is the outer size less the frame: 6 pixels across, 32 down.
-        EXPECT_EQ(window.widget()->width(), qRound(screen.width / 15) - 6);
-        EXPECT_EQ(window.widget()->height(), qRound(screen.height / 15) - 32);
+        EXPECT_EQ(toolkit::widget(window)->width(), qRound(screen.width / 15) - 6);
+        EXPECT_EQ(toolkit::widget(window)->height(), qRound(screen.height / 15) - 32);
 
         // The panel reaches the outer width and height.
         EXPECT_EQ(window.lblStatus.Left(), screen.width - 2295);
@@ -77,8 +78,8 @@ TEST_F(SetUpTest, TheBallIsWhiteAndPassesBehindThePanel)
 {
     FrmMain &window = loadPlayWindow();
     const auto centre = [&window] {
-        const QImage painted = window.widget()->grab().toImage();
-        return painted.pixel(window.shpBall.pixelRect().center()) & 0xFFFFFFu;
+        const QImage painted = toolkit::widget(window)->grab().toImage();
+        return painted.pixel(toolkit::rect(window.shpBall.pixelRect()).center()) & 0xFFFFFFu;
     };
     EXPECT_EQ(centre(), 0xFFFFFFu);
     // Over a counter label, below its caption, and over the bare panel: the grey shows.

@@ -1,6 +1,7 @@
 // An hour of play at 100 ticks a second against the real play window, with a
 // seeded stream of keys and bonus ticks between the ball ticks.
 #include "support/GameTest.h"
+#include "shell/layer/qt/Toolkit.h"
 
 #include <QTest>
 #include <QWidget>
@@ -30,7 +31,7 @@ TEST_F(SoakTest, AnHourOfRandomPlayKeepsEveryRule)
             walls.push_back({column, row, row % 2 ? "Wall01" : "FullWall"});
     writeRecords(walls); // 84 walls, the most a level holds
     FrmMain &window = newGame();
-    QWidget *widget = window.widget();
+    QWidget *widget = toolkit::widget(window);
     const float rightLimit = window.Width() - window.shpBall.Width() - window.lblStatus.Width();
 
     std::mt19937 random(20261207);

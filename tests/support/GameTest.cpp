@@ -1,8 +1,9 @@
 #include "GameTest.h"
+#include "shell/layer/qt/Toolkit.h"
 
 #include "shell/FrmStart.h"
-#include "shell/Program.h"
-#include "shell/Surface.h"
+#include "shell/layer/Program.h"
+#include "shell/layer/Surface.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,7 +77,7 @@ void GameTest::keyUp(FrmMain &window, std::int16_t code, std::int16_t shift)
 
 long pixelAt(Surface *surface, int x, int y)
 {
-    const QRgb pixel = surface->image().pixel(x, y);
+    const QRgb pixel = toolkit::image(*surface).pixel(x, y);
     if (qAlpha(pixel) == 0)
         return -1;
     return static_cast<long>(pixel & 0xFFFFFFu);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "play/FrmMain.h"
-#include "shell/Program.h"
+#include "shell/layer/Program.h"
 
 #include <QTemporaryDir>
 

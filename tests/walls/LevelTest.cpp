@@ -1,6 +1,7 @@
 #include "support/GameTest.h"
+#include "shell/layer/qt/Toolkit.h"
 
-#include "shell/RuntimeError.h"
+#include "shell/layer/RuntimeError.h"
 
 #include <QFile>
 #include <QWidget>
@@ -240,13 +241,13 @@ TEST_F(LevelTest, TheShippedLevelStaysInsideThePlayFieldOnEveryScreenWithEveryTi
     const QByteArray bytes = shipped.readAll();
     writeLevel(bytes.toStdString());
     // The smallest screen the game plays on, and the usual one.
-    for (const auto [wide, high] : {std::pair{800, 600}, std::pair{1024, 768}}) {
+    for (const auto &[wide, high] : {std::pair{800, 600}, std::pair{1024, 768}}) {
         program::reset();
         program::setFolder(folder());
         program::setScreenPixels(wide, high);
         FrmMain &window = loadPlayWindow();
         const int panelLeft = twipsToPixels(window.lblStatus.Left());
-        const int fieldHeight = window.widget()->height();
+        const int fieldHeight = toolkit::widget(window)->height();
         std::set<std::string> kinds;
         for (int i = 1; i <= 84; ++i) {
             const WallInfo &wall = window.Walls(i);

@@ -2,6 +2,7 @@
 // its own minimise and maximise buttons. Pressing them asks for the same window
 // states as below; the game must run on with its windows as designed.
 #include "support/GameTest.h"
+#include "shell/layer/qt/Toolkit.h"
 
 #include "shell/FrmStart.h"
 
@@ -15,7 +16,7 @@ TEST_F(FrameButtonsTest, MaximiseAndMinimiseLeaveTheGameRunning)
 {
     FrmMain &play = newGame();
     for (Form *form : {static_cast<Form *>(&frmStart()), static_cast<Form *>(&play)}) {
-        QWidget *widget = form->widget();
+        QWidget *widget = toolkit::widget(*form);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
         const QSize designed = widget->size();
         for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowNoState, Qt::WindowMinimized,

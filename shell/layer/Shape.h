@@ -1,0 +1,14 @@
+#pragma once
+
+#include "shell/layer/Control.h"
+
+// A borderless filled circle; it takes no events and no focus.
+class Shape : public WindowlessControl {
+public:
+    Shape(Form &form, const TwipRect &place, Colour fill);
+
+    void paint(Painter &painter) const override;
+
+private:
+    Colour m_fill;
+};

@@ -1,0 +1,108 @@
+#include "FormAccessible.h"
+
+#include "shell/layer/Control.h"
+#include "shell/layer/Form.h"
+#include "shell/layer/qt/FormWindow.h"
+#include "shell/layer/qt/PictureWindow.h"
+#include "shell/layer/qt/WindowlessAccessible.h"
+
+#include <algorithm>
+
+namespace {
+
+QAccessibleInterface *makeInterface(const QString &, QObject *object)
+{
+    if (auto *window = dynamic_cast<FormWindow *>(object))
+        return new FormAccessible(window, window->form());
+    if (auto *picture = dynamic_cast<PictureWindow *>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+FormAccessible::FormAccessible(QWidget *window, const Form &form)
+    : QAccessibleWidget(window, QAccessible::Window), m_form(form)
+{
+}
+
+FormAccessible::~FormAccessible()
+{
+    for (const auto &[control, id] : m_ids)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+void FormAccessible::install()
+{
+    QAccessible::installFactory(makeInterface);
+}
+
+void FormAccessible::announceName(const WindowlessControl &control, QWidget *window)
+{
+    auto *form = dynamic_cast<FormAccessible *>(QAccessible::queryAccessibleInterface(window));
+    if (!form || WindowlessAccessible::nameOf(control).isEmpty())
+        return;
+    QAccessibleEvent event(form->interfaceOf(control), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+std::vector<const WindowlessControl *> FormAccessible::namedControls() const
+{
+    // A control with nothing to call it by is left out.
+    std::vector<const WindowlessControl *> named;
+    for (const WindowlessControl *control : m_form.windowlessControls())
+        if (!WindowlessAccessible::nameOf(*control).isEmpty())
+            named.push_back(control);
+    return named;
+}
+
+QAccessibleInterface *FormAccessible::interfaceOf(const WindowlessControl &control) const
+{
+    auto found = m_ids.find(&control);
+    if (found == m_ids.end())
+        found = m_ids.emplace(&control, QAccessible::registerAccessibleInterface(
+                                            new WindowlessAccessible(control, *widget()))).first;
+    return QAccessible::accessibleInterface(found->second);
+}
+
+int FormAccessible::childCount() const
+{
+    return static_cast<int>(namedControls().size()) + QAccessibleWidget::childCount();
+}
+
+QAccessibleInterface *FormAccessible::child(int index) const
+{
+    const std::vector<const WindowlessControl *> named = namedControls();
+    const int windowless = static_cast<int>(named.size());
+    if (index < 0)
+        return nullptr;
+    if (index < windowless)
+        return interfaceOf(*named[static_cast<std::size_t>(index)]);
+    return QAccessibleWidget::child(index - windowless);
+}
+
+int FormAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    const std::vector<const WindowlessControl *> named = namedControls();
+    if (const auto *windowless = dynamic_cast<const WindowlessAccessible *>(child)) {
+        const auto found = std::find(named.begin(), named.end(), &windowless->control());
+        return found == named.end() ? -1 : static_cast<int>(found - named.begin());
+    }
+    const int index = QAccessibleWidget::indexOfChild(child);
+    return index < 0 ? -1 : index + static_cast<int>(named.size());
+}
+
+QAccessibleInterface *FormAccessible::childAt(int x, int y) const
+{
+    // The front-most child at the point: child windows, then the last made.
+    for (int i = QAccessibleWidget::childCount() - 1; i >= 0; --i) {
+        QAccessibleInterface *childWindow = QAccessibleWidget::child(i);
+        if (childWindow && childWindow->rect().contains(x, y))
+            return childWindow;
+    }
+    const std::vector<const WindowlessControl *> named = namedControls();
+    for (auto control = named.rbegin(); control != named.rend(); ++control)
+        if (QAccessibleInterface *candidate = interfaceOf(**control); candidate->rect().contains(x, y))
+            return candidate;
+    return nullptr;
+}
