@@ -41,7 +41,7 @@ FrmMain &openPlayWindow(int walls)
 
 void BallTickNoHit(benchmark::State &state)
 {
-    FrmMain &window = openPlayWindow(84);
+    FrmMain &window = openPlayWindow(FrmMain::lastWall);
     for (auto _ : state)
         window.tmrBall_Timer();
     if (window.refreshCount() != 1)
@@ -50,7 +50,7 @@ void BallTickNoHit(benchmark::State &state)
 
 void BallTickWithRemoval(benchmark::State &state)
 {
-    FrmMain &window = openPlayWindow(84);
+    FrmMain &window = openPlayWindow(FrmMain::lastWall);
     const int target = 1; // column 3, row 1
     for (auto _ : state) {
         state.PauseTiming();
@@ -65,7 +65,7 @@ void BallTickWithRemoval(benchmark::State &state)
 
 void LoadLevel84(benchmark::State &state)
 {
-    FrmMain &window = openPlayWindow(84);
+    FrmMain &window = openPlayWindow(FrmMain::lastWall);
     for (auto _ : state)
         window.StartWalls();
 }

@@ -59,14 +59,16 @@ double number(const std::string &text)
     return strtod_l(text.c_str(), nullptr, c);
 }
 
+constexpr double pixelTwips = twipsPerPixel;
+
 // A cell is 76 x 40 pixels: the blank tile's 72 x 36 and its border, 1140 x 600 twips.
 void checkTable(const FrmMain &window, const std::string &bytes)
 {
     const std::vector<std::string> lines = linesOf(bytes);
-    if (lines.size() % 3 != 0 || lines.size() / 3 > 84)
+    if (lines.size() % 3 != 0 || static_cast<int>(lines.size() / 3) > FrmMain::lastWall)
         finding("a level of " + std::to_string(lines.size()) + " lines loaded", 0);
     const int count = static_cast<int>(lines.size() / 3);
-    for (int i = 0; i <= 84; ++i) {
+    for (int i = 0; i <= FrmMain::lastWall; ++i) {
         const WallInfo &wall = window.Walls(i);
         const RECT &area = window.WallRects(i);
         if (i == 0 || i > count) {
@@ -75,15 +77,15 @@ void checkTable(const FrmMain &window, const std::string &bytes)
             continue;
         }
         const std::string *record = &lines[static_cast<std::size_t>(i - 1) * 3];
-        const double x = std::nearbyint(number(record[0]) * 1140.0 / 15.0 - 2295.0 / 30.0);
-        const double y = std::nearbyint(number(record[1]) * 600.0 / 15.0 - 600.0 / 15.0);
+        const double x = std::nearbyint(number(record[0]) * 1140.0 / pixelTwips - 2295.0 / 30.0);
+        const double y = std::nearbyint(number(record[1]) * 600.0 / pixelTwips - 600.0 / pixelTwips);
         if (wall.X != x || wall.Y != y || wall.Width != 76 || wall.Height != 40)
             finding("X " + std::to_string(wall.X) + " Y " + std::to_string(wall.Y) + " for \"" + record[0]
                         + "\", \"" + record[1] + "\"",
                     i);
         if (wall.Alive != flag::True || wall.Kind != record[2])
             finding("the kind or the flag", i);
-        if (area != RECT{wall.X * 15, wall.Y * 15, (wall.X + 76) * 15, (wall.Y + 40) * 15})
+        if (area != RECT{wall.X * twipsPerPixel, wall.Y * twipsPerPixel, (wall.X + 76) * twipsPerPixel, (wall.Y + 40) * twipsPerPixel})
             finding("the rectangle", i);
     }
 }

@@ -55,6 +55,8 @@ void Control::setHeight(float value)
 
 void Control::setEnabled(bool enabled)
 {
+    if (enabled == m_enabled)
+        return;
     m_enabled = enabled;
     enabledChanged();
 }
@@ -83,6 +85,13 @@ void WindowlessControl::placeChanged(const PixelRect &before)
 void WindowlessControl::repaint() const
 {
     form().invalidate(pixelRect());
+}
+
+void WindowlessControl::enabledChanged()
+{
+    repaint();
+    if (QAccessible::isActive())
+        FormAccessible::announceEnabled(*this, toolkit::widget(form()));
 }
 
 void WindowlessControl::accessibleNameChanged()

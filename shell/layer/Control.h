@@ -61,6 +61,8 @@ public:
 protected:
     WindowlessControl(Form &form, const TwipRect &place, bool enabled);
     void placeChanged(const PixelRect &before) override;
+    // Painted afresh, in its enabled or its greyed look, and told to a screen reader.
+    void enabledChanged() override;
     void accessibleNameChanged() override;
     void repaint() const;
     // Tells a listening screen reader that what it reads for the control changed;

@@ -146,12 +146,12 @@ TEST_F(CollisionTest, AfterTheLastWallThePlayGoesOnUnchanged)
 TEST_F(CollisionTest, TheLastIndexIsDrawnAndHitLikeAnyOther)
 {
     std::vector<Record> records(83, Record{4, 1, "Wall02"}); // out of the ball's way
-    records.push_back({1, 5, "Wall01"});                      // index 84, in its path
+    records.push_back({1, 5, "Wall01"});                      // the last index, in its path
     FrmMain &window = play(records);
-    ASSERT_EQ(window.Walls(84).Alive, flag::True);
+    ASSERT_EQ(window.Walls(FrmMain::lastWall).Alive, flag::True);
     EXPECT_EQ(pixelAt(window.hDC(), 20, 178), 0x0000FF);
     ticks(window, 5);
-    EXPECT_EQ(window.Walls(84).Alive, flag::False);
+    EXPECT_EQ(window.Walls(FrmMain::lastWall).Alive, flag::False);
     EXPECT_EQ(window.intBallStep, -100);
     EXPECT_EQ(pixelAt(window.hDC(), 20, 178), -1);
 }

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 class ProgramTest : public ::testing::Test {
@@ -67,15 +71,28 @@ TEST_F(ProgramTest, NoHandlerRunsAfterTheEnd)
     EXPECT_FALSE(ran);
 }
 
-TEST_F(ProgramTest, ARunTimeErrorIsReportedOnOneLineAndEndsWithStatusOne)
+TEST_F(ProgramTest, AnyErrorIsReportedOnOneLineAndEndsWithStatusOne)
 {
-    closeMessageBoxSoon();
-    testing::internal::CaptureStderr();
-    program::dispatch([] { throw RuntimeError(ErrorKind::TypeMismatch, "line 4 of /x/Level1.lvl: \"abc\" is not a number"); });
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err.substr(0, err.find('\n') + 1), "Zellomar: run-time error: Type mismatch: line 4 of /x/Level1.lvl: \"abc\" is not a number\n");
-    EXPECT_TRUE(program::ended());
-    EXPECT_EQ(program::exitStatus(), 1);
+    struct Case {
+        std::function<void()> handler;
+        std::string line;
+    };
+    const Case cases[] = {
+        {[] { throw RuntimeError(ErrorKind::TypeMismatch, "line 4 of /x/Level1.lvl: \"abc\" is not a number"); },
+         "Zellomar: run-time error: Type mismatch: line 4 of /x/Level1.lvl: \"abc\" is not a number\n"},
+        {[] { throw std::logic_error("no such window"); }, "Zellomar: run-time error: Internal error: no such window\n"},
+        {[] { throw 42; }, "Zellomar: run-time error: Internal error: an exception of unknown type\n"},
+    };
+    for (const Case &c : cases) {
+        program::reset();
+        closeMessageBoxSoon();
+        testing::internal::CaptureStderr();
+        program::dispatch(c.handler);
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(err.substr(0, err.find('\n') + 1), c.line);
+        EXPECT_TRUE(program::ended());
+        EXPECT_EQ(program::exitStatus(), 1);
+    }
 }
 
 TEST_F(ProgramTest, ControlAndNonUtf8BytesReachNeitherTheTerminalNorTheBox)

@@ -27,8 +27,8 @@ TEST_F(SetUpTest, ThePlayWindowTakesTwoThirdsOfTheScreen)
         EXPECT_EQ(window.Width(), screen.width);
         EXPECT_EQ(window.Height(), screen.height);
         // The client area is the outer size less the frame: 6 pixels across, 32 down.
-        EXPECT_EQ(toolkit::widget(window)->width(), qRound(screen.width / 15) - 6);
-        EXPECT_EQ(toolkit::widget(window)->height(), qRound(screen.height / 15) - 32);
+        EXPECT_EQ(toolkit::widget(window)->width(), qRound(screen.width / twipsPerPixel) - 6);
+        EXPECT_EQ(toolkit::widget(window)->height(), qRound(screen.height / twipsPerPixel) - 32);
 
         // The panel reaches the outer width and height.
         EXPECT_EQ(window.lblStatus.Left(), screen.width - 2295);

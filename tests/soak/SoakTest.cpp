@@ -29,7 +29,7 @@ TEST_F(SoakTest, AnHourOfRandomPlayKeepsEveryRule)
     for (int row = 1; row <= 14; ++row)
         for (int column = 1; column <= 6; ++column)
             walls.push_back({column, row, row % 2 ? "Wall01" : "FullWall"});
-    writeRecords(walls); // 84 walls, the most a level holds
+    writeRecords(walls); // the most walls a level holds
     FrmMain &window = newGame();
     QWidget *widget = toolkit::widget(window);
     const float rightLimit = window.Width() - window.shpBall.Width() - window.lblStatus.Width();
@@ -37,7 +37,7 @@ TEST_F(SoakTest, AnHourOfRandomPlayKeepsEveryRule)
     std::mt19937 random(20261207);
     const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Space, Qt::Key_A, Qt::Key_Up, Qt::Key_Shift};
     std::int16_t alive[85];
-    for (int i = 0; i <= 84; ++i)
+    for (int i = 0; i <= FrmMain::lastWall; ++i)
         alive[i] = window.Walls(i).Alive;
     long residentAfterWarmUp = 0;
 
@@ -63,7 +63,7 @@ TEST_F(SoakTest, AnHourOfRandomPlayKeepsEveryRule)
         ASSERT_EQ(window.intLevel, 1);
         ASSERT_EQ(window.intLives, 4);
         ASSERT_EQ(window.intScore, 0);
-        for (int i = 0; i <= 84; ++i) {
+        for (int i = 0; i <= FrmMain::lastWall; ++i) {
             ASSERT_TRUE(window.Walls(i).Alive == alive[i] || alive[i] == flag::True) << "wall " << i << " came back";
             alive[i] = window.Walls(i).Alive;
         }
@@ -79,9 +79,9 @@ TEST_F(SoakTest, AnHourOfRandomPlayKeepsEveryRule)
         ++tick;
     }
     int standing = 0;
-    for (int i = 0; i <= 84; ++i)
+    for (int i = 0; i <= FrmMain::lastWall; ++i)
         standing += alive[i] == flag::True;
-    EXPECT_LT(standing, 84) << "the ball never met a wall";
+    EXPECT_LT(standing, FrmMain::lastWall) << "the ball never met a wall";
 #ifndef __SANITIZE_ADDRESS__ // AddressSanitizer holds freed memory back on purpose
     const long growth = residentBytes() - residentAfterWarmUp;
     EXPECT_LE(growth, 1L << 20) << "resident memory grew by " << growth << " bytes";

@@ -38,7 +38,7 @@ protected:
     int standing()
     {
         int count = 0;
-        for (int i = 0; i <= 84; ++i)
+        for (int i = 0; i <= FrmMain::lastWall; ++i)
             count += frmMain().Walls(i).Alive == flag::True;
         return count;
     }
@@ -66,7 +66,7 @@ TEST_F(LevelTest, ARecordBecomesAWallInPixelsAndARectangleInTwips)
     EXPECT_EQ(wall.Alive, flag::True);
     EXPECT_EQ(wall.Kind, "Wall01");
     EXPECT_EQ(window.WallRects(1), (RECT{2280, 0, 3420, 600}));
-    EXPECT_EQ(standing(), 1); // index 0 and 2 to 84 stay gone
+    EXPECT_EQ(standing(), 1); // index 0 and 2 on stay gone
     EXPECT_EQ(window.WallRects(0), RECT{});
 }
 
@@ -104,18 +104,18 @@ TEST_F(LevelTest, AnEmptyFileGivesNoWalls)
 
 TEST_F(LevelTest, EightyFourRecordsFillTheTable)
 {
-    writeLevel(records(84));
+    writeLevel(records(FrmMain::lastWall));
     FrmMain &window = loadPlayWindow();
-    EXPECT_EQ(standing(), 84);
+    EXPECT_EQ(standing(), FrmMain::lastWall);
     EXPECT_EQ(window.Walls(0).Alive, flag::False);
-    EXPECT_EQ(window.Walls(84).Alive, flag::True);
+    EXPECT_EQ(window.Walls(FrmMain::lastWall).Alive, flag::True);
 }
 
 TEST_F(LevelTest, AnEightyFifthRecordIsASubscriptErrorAfterTheFirst84AreStored)
 {
     writeLevel(records(85));
     expectError(ErrorKind::SubscriptOutOfRange, "line 253 of " + levelPath());
-    EXPECT_EQ(standing(), 84);
+    EXPECT_EQ(standing(), FrmMain::lastWall);
 }
 
 TEST_F(LevelTest, LineEndsOfEveryKindRead)
@@ -249,7 +249,7 @@ TEST_F(LevelTest, TheShippedLevelStaysInsideThePlayFieldOnEveryScreenWithEveryTi
         const int panelLeft = twipsToPixels(window.lblStatus.Left());
         const int fieldHeight = toolkit::widget(window)->height();
         std::set<std::string> kinds;
-        for (int i = 1; i <= 84; ++i) {
+        for (int i = 1; i <= FrmMain::lastWall; ++i) {
             const WallInfo &wall = window.Walls(i);
             if (wall.Alive != flag::True)
                 continue;

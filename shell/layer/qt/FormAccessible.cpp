@@ -37,13 +37,30 @@ void FormAccessible::install()
     QAccessible::installFactory(makeInterface);
 }
 
-void FormAccessible::announceName(const WindowlessControl &control, QWidget *window)
+QAccessibleInterface *FormAccessible::interfaceIn(QWidget *window, const WindowlessControl &control)
 {
     auto *form = dynamic_cast<FormAccessible *>(QAccessible::queryAccessibleInterface(window));
     if (!form || WindowlessAccessible::nameOf(control).isEmpty())
-        return;
-    QAccessibleEvent event(form->interfaceOf(control), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+        return nullptr;
+    return form->interfaceOf(control);
+}
+
+void FormAccessible::announceName(const WindowlessControl &control, QWidget *window)
+{
+    if (QAccessibleInterface *interface = interfaceIn(window, control)) {
+        QAccessibleEvent event(interface, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void FormAccessible::announceEnabled(const WindowlessControl &control, QWidget *window)
+{
+    if (QAccessibleInterface *interface = interfaceIn(window, control)) {
+        QAccessible::State changed;
+        changed.disabled = true;
+        QAccessibleStateChangeEvent event(interface, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 std::vector<const WindowlessControl *> FormAccessible::namedControls() const

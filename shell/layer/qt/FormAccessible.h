@@ -17,8 +17,9 @@ public:
 
     // Gives every form's window, and every picture box, what a screen reader needs.
     static void install();
-    // Tells a listening screen reader that what it reads for the control changed.
+    // Tell a listening screen reader that the control's name, or whether it is enabled, changed.
     static void announceName(const WindowlessControl &control, QWidget *window);
+    static void announceEnabled(const WindowlessControl &control, QWidget *window);
 
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
@@ -26,6 +27,8 @@ public:
     QAccessibleInterface *childAt(int x, int y) const override;
 
 private:
+    // The control as the screen reader knows it, or none when it is not in the tree.
+    static QAccessibleInterface *interfaceIn(QWidget *window, const WindowlessControl &control);
     std::vector<const WindowlessControl *> namedControls() const;
     QAccessibleInterface *interfaceOf(const WindowlessControl &control) const;
 

@@ -1,0 +1,59 @@
+// The layer's controls on a real X display with a screen reader's bus listening:
+// what changes at run time reaches the screen and the screen reader.
+#include "support/GameTest.h"
+
+#include "shell/layer/qt/FormAccessible.h"
+#include "shell/layer/qt/Toolkit.h"
+
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> greyedOrEnabled; // the names whose enabled state a screen reader was told of
+
+void heard(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::StateChanged
+        && static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().disabled)
+        greyedOrEnabled.push_back(event->accessibleInterface()->text(QAccessible::Name).toStdString());
+}
+
+using LiveAccessibleTest = GameTest;
+
+} // namespace
+
+TEST_F(LiveAccessibleTest, AWindowlessControlGreyedAtRunTimeShowsGreyAndTellsTheScreenReader)
+{
+    ASSERT_TRUE(QTest::qWaitFor([] { return QAccessible::isActive(); })) << "no screen reader's bus";
+    FormAccessible::install();
+    FrmMain &window = newGame();
+    window.tmrBonus.setEnabled(false); // no caption changes that would paint the panel anyway
+    QWidget *widget = toolkit::widget(window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+    const QRect label = toolkit::rect(window.lblLevel.pixelRect());
+    const auto shows = [&](QRgb colour) {
+        const QImage seen =
+            QGuiApplication::primaryScreen()->grabWindow(widget->winId(), label.x(), label.y(), label.width(), label.height()).toImage();
+        for (int y = 0; y < seen.height(); ++y)
+            for (int x = 0; x < seen.width(); ++x)
+                if ((seen.pixel(x, y) & 0xFFFFFFu) == colour)
+                    return true;
+        return false;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shows(0x000000); })) << "the level's caption is not black";
+
+    QAccessible::installUpdateHandler(heard);
+    window.lblLevel.setEnabled(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows(0x808080) && !shows(0x000000); }))
+        << "the caption did not turn grey on the screen";
+    window.lblLevel.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shows(0x000000); })) << "the caption did not turn black again";
+    QAccessible::installUpdateHandler(nullptr);
+    EXPECT_EQ(greyedOrEnabled, (std::vector<std::string>{"Level: 1", "Level: 1"}));
+}
