@@ -1,7 +1,10 @@
 # Two commands for players and developers: `make run` and `make test`.
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+# WERROR=ON makes every compiler warning an error (CI sets it).
+WERROR ?= OFF
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+override CMAKE_FLAGS += -DZELLOMAR_WERROR=$(WERROR)
 
 ASAN_BUILD ?= build-asan
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
@@ -39,7 +42,7 @@ test: build
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZELLOMAR_WERROR=$(WERROR) -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
 	    -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
@@ -50,14 +53,14 @@ test-asan: deps
 # they find lands in $(FUZZ_BUILD)/level_fuzz/findings and $(FUZZ_BUILD)/number_fuzz/findings.
 fuzz:
 	@sh tools/install-deps.sh fuzz
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELLOMAR_WERROR=$(WERROR) \
 	    -DZELLOMAR_FUZZ=ON -DZELLOMAR_TESTS=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target level_fuzz number_fuzz
 	@sh tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# Builds in Release and prints the benchmark table (see Performance in the README).
+# Builds in Release and prints the benchmark table (see PERFORMANCE.md).
 bench: deps
-	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DZELLOMAR_TESTS=OFF -DZELLOMAR_BENCH=ON
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DZELLOMAR_WERROR=$(WERROR) -DZELLOMAR_TESTS=OFF -DZELLOMAR_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bash tools/bench.sh $(BENCH_BUILD)
 

@@ -4,10 +4,18 @@
 #include <QWidget>
 
 #include <xcb/xcb.h>
-// The XKB header names a field "explicit", a C++ keyword: rename it for the include only.
+// The XKB header names a field "explicit", a C++ keyword: rename it for the include
+// only, where clang's warning about a macro named as a keyword is meant.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wkeyword-macro"
+#endif
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 
 #include <array>
 #include <chrono>
