@@ -2,6 +2,7 @@
 
 #include "shell/layer/Form.h"
 #include "shell/layer/RuntimeError.h"
+#include "shell/layer/qt/Toolkit.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -75,7 +76,7 @@ void report(const std::string &message)
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        QMessageBox::critical(nullptr, QStringLiteral("Zellomar"), QString::fromStdString(line));
+        QMessageBox::critical(nullptr, QStringLiteral("Zellomar"), toolkit::text(line));
     finish(1);
 }
 
