@@ -36,10 +36,10 @@ TEST_F(SoakTest, AnHourOfRandomPlayKeepsEveryRule)
 
     std::mt19937 random(20261207);
     const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Space, Qt::Key_A, Qt::Key_Up, Qt::Key_Shift};
-    std::int16_t alive[85];
+    std::int16_t alive[FrmMain::wallCount];
     for (int i = 0; i <= FrmMain::lastWall; ++i)
         alive[i] = window.Walls(i).Alive;
-    long residentAfterWarmUp = 0;
+    [[maybe_unused]] long residentAfterWarmUp = 0; // unread under AddressSanitizer
 
     for (long tick = 1; tick <= 360000;) {
         // Between ticks: now and then a key goes down or up, and once a second the bonus ticks.
