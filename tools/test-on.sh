@@ -46,8 +46,18 @@ release_root() {
 in_chroot() { chroot "$root" "$@"; }
 as_user() { chroot "$root" runuser -l "$1" -c "$2"; }
 
+# An ordinary user NAME with a home of their own; by hand, as a minimal chroot has no useradd.
+add_user() {
+    echo "$1:x:1000:1000::/home/$1:/bin/bash" >>"$root/etc/passwd"
+    echo "$1:x:1000:" >>"$root/etc/group"
+    echo "$1:!:20000:0:99999:7:::" >>"$root/etc/shadow"
+    mkdir -p "$root/home/$1"
+    cp -a "$root/etc/skel/." "$root/home/$1/" 2>/dev/null || true
+    chown -R 1000:1000 "$root/home/$1"
+}
+
 hook_test() {
-    in_chroot useradd -m -s /bin/bash player
+    add_user player
     echo 'player ALL=(ALL) NOPASSWD: ALL' >"$root/etc/sudoers.d/player"
     chmod 0440 "$root/etc/sudoers.d/player"
     git -C "$top" bundle create -q "$root/tmp/zellomar.bundle" HEAD
@@ -58,7 +68,7 @@ hook_test() {
 
 hook_package() {
     local source dsc changes
-    in_chroot useradd -m -s /bin/bash builder
+    add_user builder
     mkdir -p "$root/build"
     sh "$top/tools/build-package.sh" "$root/build" 2 --prepare-only >/dev/null
     source=$(cd "$root/build" && echo zellomar-*/)
@@ -67,7 +77,7 @@ hook_package() {
     dsc=$(cd "$root/build" && echo zellomar_*.dsc)
     in_chroot env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -q "/build/$dsc" \
         || { echo "apt-get build-dep failed" >"$root/tmp/failed"; return 0; }
-    chown -R "$(in_chroot id -u builder):$(in_chroot id -g builder)" "$root/build"
+    chown -R 1000:1000 "$root/build"
     # The archive's build machines build without network, with two jobs here.
     in_chroot unshare --net runuser -u builder -- env -i PATH=/usr/bin:/bin HOME=/nonexistent \
         LANG=C.UTF-8 DEB_BUILD_OPTIONS=parallel=2 \
@@ -138,7 +148,11 @@ work=$(mktemp -d /var/tmp/test-on.XXXXXX)
 root=$work/root
 cleanup() {
     trap - EXIT INT TERM
-    [ -n "${mm_pid:-}" ] && kill -TERM "$mm_pid" 2>/dev/null && wait "$mm_pid" 2>/dev/null
+    if [ -n "${mm_pid:-}" ]; then
+        kill -TERM -- "-$mm_pid" 2>/dev/null || true
+        wait "$mm_pid" 2>/dev/null || true
+        kill -KILL -- "-$mm_pid" 2>/dev/null || true
+    fi
     if release_root "$root"; then
         rm -rf --one-file-system "$work"
     else
@@ -164,11 +178,13 @@ fi
 say "$mode on $release ($(git -C "$top" rev-parse --short HEAD)); log: $log"
 start=$(date +%s)
 status=0
-mmdebstrap "${variant[@]}" "${cache[@]}" \
+# In a session of its own, so that nothing it leaves running outlives the run.
+setsid mmdebstrap "${variant[@]}" "${cache[@]}" \
     --customize-hook="\"$self\" --hook $mode \"\$1\" \"$logs\"" \
     "$release" "$root" "$mirror" >"$log" 2>&1 &
 mm_pid=$!
 wait "$mm_pid" || status=$?
+kill -KILL -- "-$mm_pid" 2>/dev/null || true
 mm_pid=""
 seconds=$(($(date +%s) - start))
 release_root "$root" || die "mounts are left below $root"
