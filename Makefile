@@ -83,9 +83,11 @@ reprotest:
 # (RELEASE=bookworm, trixie or sid) made with mmdebstrap; logs in build-on/. Needs root.
 RELEASE ?= trixie
 test-on:
+	@sh tools/install-deps.sh chroot
 	bash tools/test-on.sh test $(RELEASE)
 
 package-on:
+	@sh tools/install-deps.sh chroot
 	bash tools/test-on.sh package $(RELEASE)
 
 clean:
