@@ -17,7 +17,7 @@ BENCH_BUILD ?= build-release
 PACKAGE_BUILD ?= build-package
 REPRO_BUILD ?= build-reprotest
 
-.PHONY: run game test test-asan fuzz bench dist package reprotest deps build clean
+.PHONY: run game test test-asan fuzz bench dist package reprotest test-on package-on deps build clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -80,6 +80,18 @@ package:
 # time zone and locale, with fresh file times: its .deb files must match make package's.
 reprotest:
 	bash tools/reprotest.sh $(PACKAGE_BUILD) $(REPRO_BUILD) $(JOBS)
+
+# `make test` as a new user runs it, and the source package built as the archive's
+# build machines build it, each in a fresh minimal chroot of a Debian release
+# (RELEASE=bookworm, trixie or sid) made with mmdebstrap; logs in build-on/. Needs root.
+RELEASE ?= trixie
+test-on:
+	@sh tools/install-deps.sh chroot
+	bash tools/test-on.sh test $(RELEASE)
+
+package-on:
+	@sh tools/install-deps.sh chroot
+	bash tools/test-on.sh package $(RELEASE)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD) $(REPRO_BUILD) zellomar-*.tar.gz

@@ -11,13 +11,14 @@ changes=$(echo "$out"/zellomar_*_"$(dpkg --print-architecture)".changes)
 deb=$(dirname "$changes")/$(basename "$changes" .changes).deb
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Every tag fails but these: no bug asks for the package, and the project has no
-# public repository yet (see the README).
+# Every tag fails but these: no bug asks for the package, the project has no
+# public repository yet (see the README), and the lintian of a release older than
+# unstable, which the upload is for, does not know today's policy.
 lintian -I --pedantic "$changes" >"$out/lintian.log" 2>&1 || true
 echo "lintian -I --pedantic $(basename "$changes"):"
 grep -v 'running with root privileges' "$out/lintian.log" || true
 if grep -E '^[EWIPXO]: ' "$out/lintian.log" \
-    | grep -vE ': (initial-upload-closes-no-bugs|upstream-metadata-missing-repository) '; then
+    | grep -vE ': (initial-upload-closes-no-bugs|upstream-metadata-missing-repository|newer-standards-version) '; then
     fail "lintian finds the tags above"
 fi
 

@@ -1,14 +1,18 @@
 #!/bin/sh
 # Installs the Debian packages that building, playing and testing need; skips what is there.
 set -eu
-# Usage: install-deps.sh [fuzz|package]: the packages for building, playing and
-# testing, and those for fuzzing (clang with its sanitizer runtimes) or packaging.
+# Usage: install-deps.sh [fuzz|package|chroot]: the packages for building, playing and
+# testing, and those for fuzzing (clang with its sanitizer runtimes) or packaging;
+# or those alone that make chroots of other releases.
 # The build and its tests need what debian/control's Build-Depends names (debhelper
 # stands in for debhelper-compat); the benchmarks need a few more.
 build_depends=$(sed -n '/^Build-Depends:/,/^[^ #]/{/^ /p}' "$(dirname "$0")/../debian/control" \
     | sed 's/[<(,].*//; s/ //g; s/^debhelper-compat$/debhelper/')
 packages="make g++ $build_depends libbenchmark-dev libx11-dev libxdamage-dev"
 case "${1:-}" in
+# Making chroots of other releases (test-on.sh) needs only mmdebstrap, and dpkg-dev
+# to lay out the source package.
+chroot) packages="git mmdebstrap dpkg-dev" ;;
 fuzz) packages="$packages clang libclang-rt-dev" ;;
 package) packages="$packages dpkg-dev fakeroot lintian autopkgtest diffoscope-minimal file appstream desktop-file-utils man-db" ;;
 esac

@@ -56,3 +56,34 @@ TEST_F(AccessibleTest, ThePlayWindowShowsEachControlByRoleAndNameAndThePointFind
     const QPoint box = toolkit::widget(*window)->mapToGlobal(toolkit::rect(window->picCurrWall.pixelRect()).center());
     EXPECT_EQ(tree->childAt(box.x(), box.y())->text(QAccessible::Name).toStdString(), "Current wall");
 }
+
+namespace {
+
+// As while a screen reader listens: the toolkit makes accessibles for windows as they are built.
+class AccessibleWhileListenedTest : public GameTest {
+protected:
+    void SetUp() override
+    {
+        GameTest::SetUp();
+        FormAccessible::install();
+        QAccessible::setActive(true);
+    }
+    void TearDown() override
+    {
+        QAccessible::setActive(false);
+        GameTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(AccessibleWhileListenedTest, TheCurrentWallBoxIsAPicture)
+{
+    FrmMain &window = newGame();
+    const QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(window.widget());
+    const QPoint box = window.widget()->mapToGlobal(window.picCurrWall.pixelRect().center());
+    const QAccessibleInterface *picture = tree->childAt(box.x(), box.y());
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name).toStdString(), "Current wall");
+}

@@ -199,6 +199,8 @@ TEST_F(TextInputTest, AFolderOrFileThatMayNotBeReadIsAPermissionErrorNamingIt)
         {0755, 0200, "Permission denied: cannot read the file " + file},
     };
     for (const auto &c : cases) {
+        // The folder is made searchable first: only root may change a file in a folder it cannot search.
+        ASSERT_EQ(chmod(levels.c_str(), 0755), 0);
         ASSERT_EQ(chmod(file.c_str(), c.fileMode), 0);
         ASSERT_EQ(chmod(levels.c_str(), c.folderMode), 0);
         EXPECT_EQ(openAsOrdinaryUser(file), c.expected) << std::oct << c.folderMode << " " << c.fileMode;

@@ -46,7 +46,14 @@ start_display() {
     [ "${window_manager:-openbox}" = none ] && return 0
     "${window_manager:-openbox}" >/dev/null 2>&1 &
     wm_pid=$!
-    sleep 0.5
+    # A window mapped before the window manager holds the screen stays unmanaged, and
+    # its first start on a new machine, with nothing in the page cache, takes longer.
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        kill -0 "$wm_pid" 2>/dev/null || fail "${window_manager:-openbox} ended at its start"
+        sleep 0.05
+    done
+    fail "${window_manager:-openbox} did not take the screen in 10 s"
 }
 
 # Ends the game, the window manager and the display, so that another can start.

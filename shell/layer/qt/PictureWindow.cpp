@@ -5,6 +5,7 @@
 #include "shell/layer/qt/QtLook.h"
 #include "shell/layer/qt/Toolkit.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 PictureWindow::PictureWindow(PictureBox &box, QWidget *parent)
@@ -12,6 +13,14 @@ PictureWindow::PictureWindow(PictureBox &box, QWidget *parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // While a screen reader listens, the toolkit makes this window's accessible as
+    // soon as its QWidget part is built, too early to know it as a picture, and keeps
+    // that plain one, which a screen reader reads as a filler: it is dropped here, so
+    // that the next look makes the picture's.
+    if (QAccessible::isActive())
+        if (QAccessibleInterface *early = QAccessible::queryAccessibleInterface(this);
+            early && early->role() != QAccessible::Graphic)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
 }
 
 void PictureWindow::paintEvent(QPaintEvent *)
