@@ -80,8 +80,8 @@ protected:
 TEST_F(AccessibleWhileListenedTest, TheCurrentWallBoxIsAPicture)
 {
     FrmMain &window = newGame();
-    const QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(window.widget());
-    const QPoint box = window.widget()->mapToGlobal(window.picCurrWall.pixelRect().center());
+    const QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(toolkit::widget(window));
+    const QPoint box = toolkit::widget(window)->mapToGlobal(toolkit::rect(window.picCurrWall.pixelRect()).center());
     const QAccessibleInterface *picture = tree->childAt(box.x(), box.y());
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->role(), QAccessible::Graphic);
