@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The game through AT-SPI, as a screen reader reads it: both windows and their
 # children with their roles, names, descriptions and places; the bonus label
 # announces each new count once, and nothing while the game is paused.

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A broken level file: one line on stderr naming the fault and its line, a
 # message box, and exit status 1 once the box is closed. The game lies in a
 # folder whose name is not UTF-8 (Latin-1 "café") and is started through a

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The ball on the screen under the real keyboard, an empty level leaving it the
 # only white thing on the field: it moves; Space stops the ball and the bonus and
 # a second Space starts them again; held Right steers it right; the release of

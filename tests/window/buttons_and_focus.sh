@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The start window's buttons as a keyboard user meets them, and the play window
 # on the desktop, in one run of the game:
 #  - both buttons flat white with a thin grey edge, caption and access key drawn;

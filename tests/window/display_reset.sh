@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # An X server that resets when its last client leaves (Xvfb's default), with no
 # window manager: each of 50 starts shows the start window, the server's clients
 # never all left on the way (its audit log), and Alt+X ends it with status 0. The

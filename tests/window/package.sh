@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # An installed Debian package: the Debian games layout with its desktop files, and
 # the game it holds, started as usr/games/zellomar, opens the play window with the
 # shipped level's walls and ends with Escape. ROOT is / for the installed package,

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The play window as a player sees it, read from one screenshot with play paused:
 # centred on the screen; every tile kind drawn with its own picture and an
 # unknown kind with the blank tile; black field and strips beside the tiles;

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Where the windows land on screens other than one of 1024 x 768:
 #  - two monitors, the primary one on the left or on the right: both windows are
 #    centred on the primary monitor, the play window at two thirds of its size;

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The shipped level's walls are on the screen when the play window opens.
 source "$(dirname "$0")/session.sh"
 open_start_window

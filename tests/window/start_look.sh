@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The start window as a player sees it, read from one screenshot: centred on the
 # screen, 423 x 429, black, with two white buttons at their places at its foot,
 # their captions in bold 16-pixel DejaVu Sans (Papyrus when the machine has it)

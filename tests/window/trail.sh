@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # With the desktop scaled by 1.25, 1.5 and 1.75, the ball leaves no trail: after
 # a second of play, steered right on the way, the field is black but for the ball.
 source "$(dirname "$0")/session.sh"

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # While the ball runs, the game wakes once per tick on its main thread and its
 # other threads sleep: a repaint must not wait on the X server for a reply, which
 # would wake the X event reader thread as well. Counted in wake-ups, not time:

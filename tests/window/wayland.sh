@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Under a Wayland desktop (a headless weston of the test's own): the frame's
 # maximise and minimise leave the game running at its sizes (wayland_tests), the
 # game runs on Wayland when it is all there is, and with an X display there too the game opens its windows on X11, where the frame,

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # What window managers do to the windows whatever the windows ask, under openbox and icewm:
 #  - both windows ask to be moved and closed only, with a border, a title bar and
 #    the system menu (Motif hints), and neither has an owner (WM_TRANSIENT_FOR);
