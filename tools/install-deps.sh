@@ -4,10 +4,11 @@ set -eu
 # Usage: install-deps.sh [fuzz|package]: the packages for building, playing and
 # testing, and those for fuzzing (clang with its sanitizer runtimes) or packaging.
 # The build and its tests need what debian/control's Build-Depends names (debhelper
-# stands in for debhelper-compat); the benchmarks need a few more.
+# stands in for debhelper-compat); the benchmarks and the check of the shell
+# scripts (shellcheck) need a few more.
 build_depends=$(sed -n '/^Build-Depends:/,/^[^ #]/{/^ /p}' "$(dirname "$0")/../debian/control" \
     | sed 's/[<(,].*//; s/ //g; s/^debhelper-compat$/debhelper/')
-packages="make g++ $build_depends libbenchmark-dev libx11-dev libxdamage-dev"
+packages="make g++ $build_depends libbenchmark-dev libx11-dev libxdamage-dev shellcheck"
 case "${1:-}" in
 fuzz) packages="$packages clang libclang-rt-dev" ;;
 package) packages="$packages dpkg-dev fakeroot lintian autopkgtest diffoscope-minimal file appstream desktop-file-utils man-db" ;;
@@ -30,4 +31,5 @@ else
 fi
 echo "Installing:$missing"
 $sudo apt-get update -qq
+# shellcheck disable=SC2086 # $sudo and $missing are lists of words
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

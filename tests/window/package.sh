@@ -10,8 +10,8 @@ root=${game_binary%/}/usr
 [ -f "$root/share/games/zellomar/levels/Level1.lvl" ] || fail "no usr/share/games/zellomar/levels/Level1.lvl"
 for link in "games/zellomar ../lib/games/zellomar/zellomar" \
     "lib/games/zellomar/levels ../../../share/games/zellomar/levels"; do
-    set -- $link
-    [ "$(readlink "$root/$1")" = "$2" ] || fail "usr/$1 is no link to $2"
+    read -r path target <<<"$link"
+    [ "$(readlink "$root/$path")" = "$target" ] || fail "usr/$path is no link to $target"
 done
 desktop-file-validate "$root/share/applications/org.zellomar.zellomar.desktop" || fail "the desktop entry is not valid"
 grep -qx 'Icon=zellomar' "$root/share/applications/org.zellomar.zellomar.desktop" || fail "the desktop entry names no icon"

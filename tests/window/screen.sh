@@ -1,7 +1,8 @@
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2154 # work, screengrab, x and y come from session.sh
 # Sourced after session.sh by the tests that read the screen: where the windows
 # stand, where the ball is, and a table of probes read from one screenshot.
 
+# shellcheck disable=SC2034 # for the probe tables of the tests that source this
 assets=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../assets" && pwd)
 
 # Openbox puts a window that asks for no place in the middle of the free area;
@@ -34,7 +35,8 @@ expect_centred() {
 # Checks a table of probes (standard input) against one screenshot; places are
 # relative to the client area at $1 $2. A failing screenshot is kept for a look.
 probe() {
-    local shot="${TMPDIR:-/tmp}/zellomar-$(basename "$0" .sh)-failed.png"
+    local shot
+    shot="${TMPDIR:-/tmp}/zellomar-$(basename "$0" .sh)-failed.png"
     "$screengrab" probe "$1" "$2" "$shot" >"$work/probes" || {
         cat "$work/probes" >&2
         fail "the screen differs; the screenshot is kept in $shot"

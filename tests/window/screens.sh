@@ -19,14 +19,14 @@ for arrangement in "other 0 0 1024 768|*primary 1024 0 1280 1024" "*primary 0 0 
         read -r name mx my mw mh <<<"$row"
         xrandr --setmonitor "$name" "$mw/300x$mh/200+$mx+$my" "$output" >/dev/null
         output=none
-        [ "${name:0:1}" = "*" ] && primary="$mx $my $mw $mh"
+        [ "${name:0:1}" = "*" ] && primary=("$mx" "$my" "$mw" "$mh")
     done
     start_game
     start=$(wait_window "$start_size") || fail "no start window with monitors $arrangement"
-    expect_centred "$start" "the start window with monitors $arrangement" $primary
+    expect_centred "$start" "the start window with monitors $arrangement" "${primary[@]}"
     xdotool windowactivate --sync "$start"
     open_play_window 847x651
-    expect_centred "$play" "the play window with monitors $arrangement" $primary
+    expect_centred "$play" "the play window with monitors $arrangement" "${primary[@]}"
     stop_display
 done
 
@@ -47,9 +47,9 @@ for tenths in 15 20; do
     for row in "${buttons[@]}"; do
         read -r name bx by bw bh <<<"$row"
         # The screen's pixels around the button, 4 more on every side.
-        area="$((sx + (bx - 4) * tenths / 10)) $((sy + (by - 4) * tenths / 10)) $(((bw + 8) * tenths / 10)) $(((bh + 8) * tenths / 10))"
-        read -r gl gt gr gb < <("$screengrab" box $area 808080)
-        read -r wl wt wr wb < <("$screengrab" box $area FFFFFF)
+        area=($((sx + (bx - 4) * tenths / 10)) $((sy + (by - 4) * tenths / 10)) $(((bw + 8) * tenths / 10)) $(((bh + 8) * tenths / 10)))
+        read -r gl gt gr gb < <("$screengrab" box "${area[@]}" 808080)
+        read -r wl wt wr wb < <("$screengrab" box "${area[@]}" FFFFFF)
         [ "$gl" -lt "$wl" ] && [ "$gt" -lt "$wt" ] && [ "$gr" -gt "$wr" ] && [ "$gb" -gt "$wb" ] \
             || fail "at scale $tenths tenths the $name button's face ($wl $wt $wr $wb) reaches its edge ($gl $gt $gr $gb)"
     done

@@ -16,10 +16,11 @@ helper_pids="" # what a test starts besides these, stopped after the game in the
 # (X Y W H in the play window's client area) of the panel's four captions.
 start_size=423x429
 play_size=677x480
-bonus_box="554 16 65 57"
-level_box="554 88 65 57"
-lives_box="554 160 65 57"
-score_box="554 232 64 53"
+# shellcheck disable=SC2034 # for the tests that source this
+bonus_box="554 16 65 57" \
+    level_box="554 88 65 57" \
+    lives_box="554 160 65 57" \
+    score_box="554 232 64 53"
 
 # A home and desktop folders of the test's own: a developer's settings and fonts
 # never reach the game, the window manager or the screen reader. (Fontconfig
@@ -92,7 +93,8 @@ start_display() {
     Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp "$@" 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_until 5 test -s "$work/display" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$work/display")"
+    DISPLAY=":$(head -n1 "$work/display")"
+    export DISPLAY
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
     [ "${window_manager:-openbox}" = none ] || start_window_manager "${window_manager:-openbox}"
 }
@@ -122,7 +124,8 @@ stop_display() {
 start_accessibility_bus() {
     local bus
     export XDG_RUNTIME_DIR="$work/runtime"
-    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    mkdir -p "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
     bus=$(dbus-daemon --session --fork --address="unix:dir=$XDG_RUNTIME_DIR" --print-address=1 --print-pid=1) \
         || fail "no session bus"
     export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
