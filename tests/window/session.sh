@@ -47,7 +47,7 @@ fail() {
 }
 
 # Runs COMMAND... every tenth of a second until it succeeds; status 1 once it
-# has failed for SECONDS. What the command prints on its way is printed.
+# has failed for SECONDS (whole seconds). What the command prints is printed.
 wait_until() {
     local now
     now=${EPOCHREALTIME//[!0-9]/} # microseconds; the locale may make the point a comma
