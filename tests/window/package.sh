@@ -34,11 +34,6 @@ game_command="$root/games/zellomar"
 mkdir -p "$work/game" # nothing to copy: the package's own layout is played
 open_start_window
 open_play_window
-# The shipped level's green tile at column 2, row 2: its inside is 60 x 24 green pixels.
-green_tile() {
-    green=$("$screengrab" count $((x + 76 + 6)) $((y + 40 + 6)) 60 24 00FF00)
-    [ "$green" -eq 1440 ]
-}
-wait_until 5 green_tile || fail "expected the green tile at column 2, row 2; found $green green pixels"
+wait_until 5 shipped_tile_drawn || fail "expected the green tile at column 2, row 2; found $green green pixels"
 xdotool key Escape
 expect_exit 0

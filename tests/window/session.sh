@@ -182,6 +182,13 @@ caption_sum() {
     "$screengrab" sum $((x + cx)) $((y + cy)) "$cw" "$ch"
 }
 
+# Whether the play window at $x $y shows the shipped level's green tile at
+# column 2, row 2, whose inside is 60 x 24 pixels of green; sets $green to the count.
+shipped_tile_drawn() {
+    green=$("$screengrab" count $((x + 76 + 6)) $((y + 40 + 6)) 60 24 00FF00)
+    [ "$green" -eq 1440 ]
+}
+
 # Waits for the game to end and checks its exit status.
 expect_exit() {
     local expected=$1 status=0
