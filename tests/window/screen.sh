@@ -67,11 +67,12 @@ ball_box_in_sight() {
 }
 
 # Waits until the screen holds still: the same ball box twice, 0.3 s apart; prints it.
+# Thirty looks (wait_until's 3 s of tenths, each look a fifth more).
 ball_still() {
     local last
     last=$(ball_box "$@")
     sleep 0.1
-    wait_until 9 ball_box_held "$@" || fail "the ball does not hold still"
+    wait_until 3 ball_box_held "$@" || fail "the ball does not hold still"
 }
 # With ball_still's $last: whether the ball's box 0.3 s on (a tenth of a second
 # before each call, and a fifth in it) is still $last; prints it if so.

@@ -46,16 +46,16 @@ fail() {
     exit 1
 }
 
-# Runs COMMAND... every tenth of a second until it succeeds; status 1 once it
-# has failed for SECONDS (whole seconds). What the command prints is printed.
+# Runs COMMAND... until it succeeds, a tenth of a second between tries; status 1
+# when it has failed after SECONDS (whole seconds) of such waits. The waits are
+# counted, not the clock: on a loaded machine, where a try takes longer, the
+# command gets as many tries. What the command prints is printed.
 wait_until() {
-    local now
-    now=${EPOCHREALTIME//[!0-9]/} # microseconds; the locale may make the point a comma
-    local end=$((now + $1 * 1000000))
+    local tries=$(($1 * 10))
     shift
     until "$@"; do
-        now=${EPOCHREALTIME//[!0-9]/}
-        [ "$now" -lt "$end" ] || return 1
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
         sleep 0.1
     done
 }
@@ -87,27 +87,39 @@ wait_window() {
 # A private display: Xvfb picks a free number and tells it on a file descriptor.
 # Arguments go to Xvfb, whose messages land in $work/xvfb.log. The screen is
 # $screen_size (1024x768 unless set), and $window_manager (openbox unless set,
-# or none) manages the windows.
+# or none) manages the windows. With a window manager the server does not
+# reset when its last client leaves, as it never does once the window manager
+# is there: the looks that wait for it come and go before it connects, and a
+# reset then would shut it out.
 start_display() {
+    local wm=${window_manager:-openbox} keep=()
+    [ "$wm" = none ] || keep=(-noreset)
     rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp "$@" 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp "${keep[@]}" "$@" \
+        3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_until 5 test -s "$work/display" || fail "Xvfb did not start"
     DISPLAY=":$(head -n1 "$work/display")"
     export DISPLAY
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-    [ "${window_manager:-openbox}" = none ] || start_window_manager "${window_manager:-openbox}"
+    [ "$wm" = none ] || start_window_manager "$wm"
 }
 
-# Starts the window manager WM on the display and waits until it has taken the
-# screen over, which it tells by its check window on the root window.
+# Starts the window manager WM on the display and waits until it deals with
+# requests. Its check window on the root window comes too early: openbox shows
+# it before it listens, and a window mapped then stays unmapped for good. So
+# the window manager is asked to show the desktop, and then not, until it has
+# done both.
 start_window_manager() {
     "$1" >/dev/null 2>&1 &
     wm_pid=$!
-    wait_until 10 window_manager_running || fail "the window manager $1 did not start"
+    wait_until 10 showing_desktop on 1 && wait_until 10 showing_desktop off 0 \
+        || fail "the window manager $1 did not start"
 }
-window_manager_running() {
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+# Asks the window manager to show the desktop (on) or not (off); tells whether
+# the root window says it does (1) or not (0).
+showing_desktop() {
+    wmctrl -k "$1" 2>/dev/null && xprop -root _NET_SHOWING_DESKTOP 2>/dev/null | grep -q "= $2\$"
 }
 
 # Ends the game, the window manager and the display, so that another can start.
