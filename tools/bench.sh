@@ -1,18 +1,10 @@
 #!/usr/bin/env bash
 # Prints the benchmark table: bench.sh BUILD_DIR. Needs Xvfb and openbox.
-set -euo pipefail
 build=$1
 runs=11
-work=$(mktemp -d)
-xvfb_pid=""
-wm_pid=""
-cleanup() {
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# The real-window tests' private display, openbox and helpers.
+# shellcheck source=../tests/window/session.sh
+source "$(dirname "$0")/../tests/window/session.sh" "$build/zellomar"
 
 cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')
 os=$(. /etc/os-release && echo "$PRETTY_NAME")
@@ -28,11 +20,7 @@ micro() { # name -> microseconds
 
 # A private X display; start-up is timed before the window manager runs, so that
 # the program's own window is what is drawn (and seen through the DAMAGE extension).
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+window_manager=none start_display -noreset
 
 for _ in $(seq "$runs"); do
     "$build/bench/startwatch" Zellomar "$build/zellomar" >> "$work/game-start" 2>/dev/null ||
@@ -56,9 +44,7 @@ cpu_ratio=$(ratio 4)
 game_cpu_ms=$(cut -d' ' -f4 "$work/game-start" | median)
 minimal_cpu_ms=$(cut -d' ' -f4 "$work/minimal-start" | median)
 
-openbox >/dev/null 2>&1 &
-wm_pid=$!
-sleep 0.5
+start_window_manager openbox
 read -r rate p50 p99 largest _ rss tick_us < <("$build/play_run" 10 2>/dev/null)
 
 # The shipped executable, played with the real keys in a display of its own.

@@ -13,7 +13,14 @@ if [ -n "$(git -C "$top" status --porcelain --untracked-files=no)" ]; then
     echo "dist.sh: warning: uncommitted changes are not in the tarball, which holds HEAD" >&2
 fi
 tarball=$out/zellomar-$version.tar.gz
-git -C "$top" -c tar.umask=0022 archive --format=tar --prefix="zellomar-$version/" HEAD -- ':(exclude)debian' \
-    | gzip -9n >"$tarball.new"
+# Through a file, not a pipe: a failing git archive fails the release.
+if ! git -C "$top" -c tar.umask=0022 archive --format=tar --prefix="zellomar-$version/" HEAD -- ':(exclude)debian' \
+    >"$tarball.tar"; then
+    rm -f "$tarball.tar"
+    echo "dist.sh: git archive of HEAD in $top failed: no tarball written" >&2
+    exit 1
+fi
+gzip -9n <"$tarball.tar" >"$tarball.new"
+rm "$tarball.tar"
 mv "$tarball.new" "$tarball"
 echo "$tarball"

@@ -5,10 +5,11 @@ set -eu
 # testing, and those for fuzzing (clang with its sanitizer runtimes) or packaging;
 # or those alone that make chroots of other releases.
 # The build and its tests need what debian/control's Build-Depends names (debhelper
-# stands in for debhelper-compat); the benchmarks need a few more.
+# stands in for debhelper-compat); the benchmarks and the check of the shell
+# scripts (shellcheck) need a few more.
 build_depends=$(sed -n '/^Build-Depends:/,/^[^ #]/{/^ /p}' "$(dirname "$0")/../debian/control" \
     | sed 's/[<(,].*//; s/ //g; s/^debhelper-compat$/debhelper/')
-packages="make g++ $build_depends libbenchmark-dev libx11-dev libxdamage-dev"
+packages="make g++ $build_depends libbenchmark-dev libx11-dev libxdamage-dev shellcheck"
 case "${1:-}" in
 # Making chroots of other releases (test-on.sh) needs only mmdebstrap, and dpkg-dev
 # to lay out the source package.
@@ -34,4 +35,5 @@ else
 fi
 echo "Installing:$missing"
 $sudo apt-get update -qq
+# shellcheck disable=SC2086 # $sudo and $missing are lists of words
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

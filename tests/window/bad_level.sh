@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # A broken level file: one line on stderr naming the fault and its line, a
 # message box, and exit status 1 once the box is closed. The game lies in a
 # folder whose name is not UTF-8 (Latin-1 "café") and is started through a
@@ -19,14 +20,11 @@ export LOCPATH=$work
 expect_level_error() {
     LC_ALL=$1 open_start_window
     xdotool key alt+g
-    for _ in $(seq 100); do
-        grep -q "run-time error" "$work/stderr" && break
-        sleep 0.1
-    done
+    wait_until 10 grep -q "run-time error" "$work/stderr" || true
     local expected="Zellomar: run-time error: Type mismatch: $2"
     grep -qxF "$expected" "$work/stderr" || fail "expected the line: $expected"
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended before the message box was closed"
-    box=$(wait_other_window 423x429 677x480) || true
+    box=$(wait_window "-$start_size" "-$play_size") || true
     [ -n "$box" ] || fail "no message box"
     xdotool windowactivate --sync "$box"
     xdotool key Return
@@ -35,4 +33,3 @@ expect_level_error() {
 level="$work/caf\\xe9/levels/Level1.lvl"
 expect_level_error C "line 1 of $level: \"1,5\" is not a number"
 expect_level_error de_DE.UTF-8 "line 4 of $level: \"abc\\x1b[31m\" is not a number"
-echo "2 passed, 0 failed"

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The start window's buttons as a keyboard user meets them, and the play window
 # on the desktop, in one run of the game:
 #  - both buttons flat white with a thin grey edge, caption and access key drawn;
@@ -31,15 +32,13 @@ button() {
         echo "count $name-focus-mark $((bx + 3)) $((by + 3)) $((w - 6)) 1 000000 96 0 0"
     fi
 }
+probe_quietly() { "$screengrab" probe 0 0 <<<"$1" >/dev/null 2>&1; }
 # Waits until the screen shows the focus on New Game (new) or Exit (exit).
 expect_focus() {
     local on=$1 table
     table=$(button new 40 336 113 "$([ "$on" = new ] && echo yes || echo no)"
         button exit 312 336 65 "$([ "$on" = exit ] && echo yes || echo no)")
-    for _ in $(seq 50); do
-        "$screengrab" probe 0 0 <<<"$table" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
+    wait_until 5 probe_quietly "$table" && return 0
     "$screengrab" probe 0 0 <<<"$table" >&2 || true
     fail "$2: expected the focus on $on"
 }
@@ -55,7 +54,7 @@ xdotool key shift+Tab
 expect_focus new "after Shift+Tab, Shift+Tab"
 
 xdotool key Return
-play=$(wait_window 677x480) || fail "Return on New Game opened no play window"
+play=$(wait_window "$play_size") || fail "Return on New Game opened no play window"
 state() { xprop -id "$1" _NET_WM_STATE; }
 case "$(state "$play")" in
 *_NET_WM_STATE_SKIP_TASKBAR*_NET_WM_STATE_SKIP_PAGER* | *_NET_WM_STATE_SKIP_PAGER*_NET_WM_STATE_SKIP_TASKBAR*) ;;
@@ -67,25 +66,28 @@ case "$(state "$start")" in *SKIP_TASKBAR*) fail "the start window is kept out o
 xdotool windowactivate --sync "$play"
 read -r x y < <(window_origin "$play")
 ball_left() { # waits until the ball is in sight, then prints its left edge
+    wait_until 5 ball_left_now || fail "the ball stayed out of sight"
+}
+ball_left_now() {
     local box
-    for _ in $(seq 100); do
-        box=$("$screengrab" box "$x" "$y" 520 480 FFFFFF)
-        [ "$box" != none ] && { echo "${box%% *}"; return 0; }
-        sleep 0.02
-    done
-    fail "the ball stayed out of sight"
+    box=$("$screengrab" box "$x" "$y" 520 480 FFFFFF)
+    [ "$box" != none ] && echo "${box%% *}"
+}
+# Whether the ball has come to the right edge: further right than 300, and no
+# further than a tenth of a second before ($last).
+ball_at_right_edge() {
+    local now
+    now=$(ball_left)
+    [ "$now" -gt 300 ] && [ "$now" = "$last" ] && return 0
+    last=$now
+    return 1
 }
 judged=no
 for attempt in 1 2 3; do
     # Drive the ball to the right edge, where it stops moving sideways.
     xdotool keydown Right
     last=-1
-    for _ in $(seq 100); do
-        now=$(ball_left)
-        [ "$now" -gt 300 ] && [ "$now" = "$last" ] && break
-        last=$now
-        sleep 0.1
-    done
+    wait_until 10 ball_at_right_edge || true
     xdotool keyup Right
     xdotool keydown Left windowactivate --sync "$start"
     xdotool keyup Left
@@ -108,4 +110,3 @@ xdotool key shift+Tab
 expect_focus exit "after Shift+Tab"
 xdotool key KP_Enter
 expect_exit 0
-echo "1 passed, 0 failed"

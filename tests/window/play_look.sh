@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The play window as a player sees it, read from one screenshot with play paused:
 # centred on the screen; every tile kind drawn with its own picture and an
 # unknown kind with the blank tile; black field and strips beside the tiles;
@@ -54,10 +55,10 @@ fill    panel-gap-4          554 285 66  19   C0C0C0 0
 fill    panel-box-left       530 304 26  40   C0C0C0 0
 fill    panel-box-right      632 304 45  40   C0C0C0 0
 fill    panel-below          530 344 147 136  C0C0C0 0
-text    caption-bonus        554 16  65  57   C0C0C0 000000 $font $(seq -s '|' -f 'Bonus:\n%g' 40 -1 0)
-text    caption-level        554 88  65  57   C0C0C0 000000 $font Level:\n1
-text    caption-lives        554 160 65  57   C0C0C0 000000 $font Lives:\n4
-text    caption-score        554 232 64  53   C0C0C0 000000 $font Score:\n0
+text    caption-bonus        $bonus_box       C0C0C0 000000 $font $(seq -s '|' -f 'Bonus:\n%g' 40 -1 0)
+text    caption-level        $level_box       C0C0C0 000000 $font Level:\n1
+text    caption-lives        $lives_box       C0C0C0 000000 $font Lives:\n4
+text    caption-score        $score_box       C0C0C0 000000 $font Score:\n0
 # The current-wall box: 76 x 40 at 556, 304; a sunken border 2 pixels wide round the blank tile.
 fill    box-outer-top        556 304 75  1    808080 0
 fill    box-outer-left       556 304 1   39   808080 0
@@ -71,4 +72,3 @@ image   box-tile             558 306          $assets/BlankWall.png
 TABLE
 xdotool key Escape
 expect_exit 0
-echo "1 passed, 0 failed"

@@ -1,13 +1,14 @@
+# shellcheck shell=bash disable=SC2154 # work, screengrab, x and y come from session.sh
 # Sourced after session.sh by the tests that read the screen: where the windows
 # stand, where the ball is, and a table of probes read from one screenshot.
 
+# shellcheck disable=SC2034 # for the probe tables of the tests that source this
 assets=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../assets" && pwd)
 
 # Openbox puts a window that asks for no place in the middle of the free area;
 # told to use the top left corner instead, it shows whether the game centres its windows.
-mkdir -p "$work/config/openbox"
-sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$work/config/openbox/rc.xml"
-export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME/openbox"
+sed 's|<center>yes</center>|<center>no</center>|' /etc/xdg/openbox/rc.xml >"$XDG_CONFIG_HOME/openbox/rc.xml"
 
 # Prints "left right top bottom": the margins between the window's frame, as the
 # window manager draws it, and the edges of the screen area MX MY MW MH.
@@ -34,7 +35,8 @@ expect_centred() {
 # Checks a table of probes (standard input) against one screenshot; places are
 # relative to the client area at $1 $2. A failing screenshot is kept for a look.
 probe() {
-    local shot="${TMPDIR:-/tmp}/zellomar-$(basename "$0" .sh)-failed.png"
+    local shot
+    shot="${TMPDIR:-/tmp}/zellomar-$(basename "$0" .sh)-failed.png"
     "$screengrab" probe "$1" "$2" "$shot" >"$work/probes" || {
         cat "$work/probes" >&2
         fail "the screen differs; the screenshot is kept in $shot"
@@ -56,26 +58,31 @@ ball_box() {
 # Waits until the ball is in sight (it dips below the client area at every
 # bottom turn) and prints its box; fails after 10 s.
 ball_in_sight() {
+    wait_until 10 ball_box_in_sight "$@" || fail "the ball stays out of sight"
+}
+ball_box_in_sight() {
     local b
-    for _ in $(seq 100); do
-        b=$(ball_box "$@")
-        [ "$b" != none ] && { echo "$b"; return 0; }
-        sleep 0.1
-    done
-    fail "the ball stays out of sight"
+    b=$(ball_box "$@")
+    [ "$b" != none ] && echo "$b"
 }
 
 # Waits until the screen holds still: the same ball box twice, 0.3 s apart; prints it.
+# Thirty looks (wait_until's 3 s of tenths, each look a fifth more).
 ball_still() {
-    local before now
-    before=$(ball_box "$@")
-    for _ in $(seq 30); do
-        sleep 0.3
-        now=$(ball_box "$@")
-        [ "$now" = "$before" ] && { echo "$now"; return 0; }
-        before=$now
-    done
-    fail "the ball does not hold still"
+    local last
+    last=$(ball_box "$@")
+    sleep 0.1
+    wait_until 3 ball_box_held "$@" || fail "the ball does not hold still"
+}
+# With ball_still's $last: whether the ball's box 0.3 s on (a tenth of a second
+# before each call, and a fifth in it) is still $last; prints it if so.
+ball_box_held() {
+    local now
+    sleep 0.2
+    now=$(ball_box "$@")
+    [ "$now" = "$last" ] && echo "$now" && return 0
+    last=$now
+    return 1
 }
 
 # Pauses the game with Space where the ball is wholly in sight; sets $ball to its box.

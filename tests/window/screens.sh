@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Where the windows land on screens other than one of 1024 x 768:
 #  - two monitors, the primary one on the left or on the right: both windows are
 #    centred on the primary monitor, the play window at two thirds of its size;
@@ -18,20 +19,20 @@ for arrangement in "other 0 0 1024 768|*primary 1024 0 1280 1024" "*primary 0 0 
         read -r name mx my mw mh <<<"$row"
         xrandr --setmonitor "$name" "$mw/300x$mh/200+$mx+$my" "$output" >/dev/null
         output=none
-        [ "${name:0:1}" = "*" ] && primary="$mx $my $mw $mh"
+        [ "${name:0:1}" = "*" ] && primary=("$mx" "$my" "$mw" "$mh")
     done
     start_game
-    start=$(wait_window 423x429) || fail "no start window with monitors $arrangement"
-    expect_centred "$start" "the start window with monitors $arrangement" $primary
+    start=$(wait_window "$start_size") || fail "no start window with monitors $arrangement"
+    expect_centred "$start" "the start window with monitors $arrangement" "${primary[@]}"
     xdotool windowactivate --sync "$start"
     open_play_window 847x651
-    expect_centred "$play" "the play window with monitors $arrangement" $primary
+    expect_centred "$play" "the play window with monitors $arrangement" "${primary[@]}"
     stop_display
 done
 
 screen_size=320x240 start_display
 start_game
-start=$(wait_window 423x429) || fail "no start window on a screen of 320 x 240"
+start=$(wait_window "$start_size") || fail "no start window on a screen of 320 x 240"
 read -r left _ top _ < <(frame_margins "$start" 0 0 320 240)
 [ "$left" -eq 0 ] && [ "$top" -eq 0 ] || fail "on a screen of 320 x 240 the start window's frame is at $left, $top"
 stop_display
@@ -41,14 +42,14 @@ buttons=("new 40 336 113 33" "exit 312 336 65 33")
 start_display
 for tenths in 15 20; do
     QT_SCALE_FACTOR=${tenths:0:1}.${tenths:1} start_game
-    start=$(wait_other_window) || fail "no start window at scale $tenths tenths"
+    start=$(wait_window) || fail "no start window at scale $tenths tenths"
     read -r sx sy < <(window_origin "$start")
     for row in "${buttons[@]}"; do
         read -r name bx by bw bh <<<"$row"
         # The screen's pixels around the button, 4 more on every side.
-        area="$((sx + (bx - 4) * tenths / 10)) $((sy + (by - 4) * tenths / 10)) $(((bw + 8) * tenths / 10)) $(((bh + 8) * tenths / 10))"
-        read -r gl gt gr gb < <("$screengrab" box $area 808080)
-        read -r wl wt wr wb < <("$screengrab" box $area FFFFFF)
+        area=($((sx + (bx - 4) * tenths / 10)) $((sy + (by - 4) * tenths / 10)) $(((bw + 8) * tenths / 10)) $(((bh + 8) * tenths / 10)))
+        read -r gl gt gr gb < <("$screengrab" box "${area[@]}" 808080)
+        read -r wl wt wr wb < <("$screengrab" box "${area[@]}" FFFFFF)
         [ "$gl" -lt "$wl" ] && [ "$gt" -lt "$wt" ] && [ "$gr" -gt "$wr" ] && [ "$gb" -gt "$wb" ] \
             || fail "at scale $tenths tenths the $name button's face ($wl $wt $wr $wb) reaches its edge ($gl $gt $gr $gb)"
     done
@@ -56,4 +57,3 @@ for tenths in 15 20; do
     wait "$game_pid" || true
     game_pid=""
 done
-echo "1 passed, 0 failed"

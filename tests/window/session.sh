@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the real-window tests. Gives each test its own X display with a
 # window manager, a copy of the game in a temporary folder, and helpers to find
 # the game's windows. Everything is stopped and removed when the test exits.
@@ -10,6 +11,23 @@ xvfb_pid=""
 wm_pid=""
 game_pid=""
 helper_pids="" # what a test starts besides these, stopped after the game in the order started
+
+# The windows' client areas (WxH) on a screen of 1024 x 768, and the boxes
+# (X Y W H in the play window's client area) of the panel's four captions.
+start_size=423x429
+play_size=677x480
+# shellcheck disable=SC2034 # for the tests that source this
+bonus_box="554 16 65 57" \
+    level_box="554 88 65 57" \
+    lives_box="554 160 65 57" \
+    score_box="554 232 64 53"
+
+# A home and desktop folders of the test's own: a developer's settings and fonts
+# never reach the game, the window manager or the screen reader. (Fontconfig
+# reads the system's font cache; it writes one here only for fonts that lack it.)
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+    XDG_CACHE_HOME="$work/cache" XDG_STATE_HOME="$work/state"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_STATE_HOME" "$XDG_CACHE_HOME"
 
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
@@ -28,37 +46,87 @@ fail() {
     exit 1
 }
 
+# Runs COMMAND... until it succeeds, a tenth of a second between tries; status 1
+# when it has failed after SECONDS (whole seconds) of such waits. The waits are
+# counted, not the clock: on a loaded machine, where a try takes longer, the
+# command gets as many tries. What the command prints is printed.
+wait_until() {
+    local tries=$(($1 * 10))
+    shift
+    until "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+# Prints the id of a visible "Zellomar" window and status 0, or status 1 when
+# there is none. Each argument narrows the choice: WxH, a client area the window
+# has; -WxH, one it has not; -ID, not that window.
+find_window() {
+    local id size rule
+    for id in $(xdotool search --onlyvisible --name '^Zellomar$' 2>/dev/null); do
+        size=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
+        for rule in "$@"; do
+            case $rule in
+            -*) [ "$rule" != "-$size" ] && [ "$rule" != "-$id" ] || continue 2 ;;
+            *) [ "$rule" = "$size" ] || continue 2 ;;
+            esac
+        done
+        echo "$id"
+        return 0
+    done
+    return 1
+}
+
+# As find_window, waiting up to 10 s for such a window.
+wait_window() {
+    wait_until 10 find_window "$@"
+}
+
 # A private display: Xvfb picks a free number and tells it on a file descriptor.
 # Arguments go to Xvfb, whose messages land in $work/xvfb.log. The screen is
 # $screen_size (1024x768 unless set), and $window_manager (openbox unless set,
-# or none) manages the windows.
+# or none) manages the windows. With a window manager the server does not
+# reset when its last client leaves, as it never does once the window manager
+# is there: the looks that wait for it come and go before it connects, and a
+# reset then would shut it out.
 start_display() {
+    local wm=${window_manager:-openbox} keep=()
+    [ "$wm" = none ] || keep=(-noreset)
     rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp "$@" 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp "${keep[@]}" "$@" \
+        3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$work/display" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$work/display")"
+    wait_until 5 test -s "$work/display" || fail "Xvfb did not start"
+    DISPLAY=":$(head -n1 "$work/display")"
+    export DISPLAY
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-    [ "${window_manager:-openbox}" = none ] && return 0
-    "${window_manager:-openbox}" >/dev/null 2>&1 &
+    [ "$wm" = none ] || start_window_manager "$wm"
+}
+
+# Starts the window manager WM on the display and waits until it deals with
+# requests. Its check window on the root window comes too early: openbox shows
+# it before it listens, and a window mapped then stays unmapped for good. So
+# the window manager is asked to show the desktop, and then not, until it has
+# done both.
+start_window_manager() {
+    "$1" >/dev/null 2>&1 &
     wm_pid=$!
-    # A window mapped before the window manager holds the screen stays unmanaged, and
-    # its first start on a new machine, with nothing in the page cache, takes longer.
-    for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        kill -0 "$wm_pid" 2>/dev/null || fail "${window_manager:-openbox} ended at its start"
-        sleep 0.05
-    done
-    fail "${window_manager:-openbox} did not take the screen in 10 s"
+    wait_until 20 showing_desktop on 1 && wait_until 20 showing_desktop off 0 \
+        || fail "the window manager $1 did not start"
+}
+# Asks the window manager to show the desktop (on) or not (off); tells whether
+# the root window says it does (1) or not (0).
+showing_desktop() {
+    wmctrl -k "$1" 2>/dev/null && xprop -root _NET_SHOWING_DESKTOP 2>/dev/null | grep -q "= $2\$"
 }
 
 # Ends the game, the window manager and the display, so that another can start.
 stop_display() {
+    # shellcheck disable=SC2086 # an empty id stands for no process
     kill $game_pid $wm_pid $xvfb_pid 2>/dev/null || true
+    # shellcheck disable=SC2086
     wait $game_pid $wm_pid $xvfb_pid 2>/dev/null || true
     game_pid="" wm_pid="" xvfb_pid=""
 }
@@ -68,18 +136,18 @@ stop_display() {
 start_accessibility_bus() {
     local bus
     export XDG_RUNTIME_DIR="$work/runtime"
-    mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+    mkdir -p "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
     bus=$(dbus-daemon --session --fork --address="unix:dir=$XDG_RUNTIME_DIR" --print-address=1 --print-pid=1) \
         || fail "no session bus"
     export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
     /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
     helper_pids="$! ${bus##*$'\n'}"
-    for _ in $(seq 100); do
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
-            string:org.a11y.Bus 2>/dev/null | grep -q true && return 0
-        sleep 0.05
-    done
-    fail "no accessibility bus"
+    wait_until 5 accessibility_bus_running || fail "no accessibility bus"
+}
+accessibility_bus_running() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        string:org.a11y.Bus 2>/dev/null | grep -q true
 }
 
 # The game as a player installs it: the executable with levels/ beside it, in a folder of its own.
@@ -94,35 +162,6 @@ start_game() {
     game_pid=$!
 }
 
-# Prints the id of the visible "Zellomar" window whose client area is SIZE (WxH), waiting up to 10 s.
-wait_window() {
-    local size=$1
-    for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --name '^Zellomar$' 2>/dev/null); do
-            if [ "$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}')" = "$size" ]; then
-                echo "$id"
-                return 0
-            fi
-        done
-        sleep 0.1
-    done
-    return 1
-}
-
-# Prints the id of a visible "Zellomar" window of any size but these, waiting up to 10 s.
-wait_other_window() {
-    for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --name '^Zellomar$' 2>/dev/null); do
-            case " $* " in
-            *" $(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}') "*) ;;
-            *) echo "$id"; return 0 ;;
-            esac
-        done
-        sleep 0.1
-    done
-    return 1
-}
-
 # Prints the screen position "X Y" of a window's client area.
 window_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
@@ -134,28 +173,42 @@ open_start_window() {
     [ -n "$xvfb_pid" ] || start_display
     [ -d "$work/game" ] || install_game
     start_game
-    start=$(wait_window 423x429) || fail "no start window of 423 x 429"
+    start=$(wait_window "$start_size") || fail "no start window of $start_size"
     xdotool windowactivate --sync "$start"
 }
 
 # New Game with Alt+G; sets $play to the play window, activated, and $x $y to its
-# client origin. Its client area is 677x480 (on a screen of 1024 x 768) unless given.
+# client origin. Its client area is $play_size unless given.
 open_play_window() {
     xdotool key alt+g
-    play=$(wait_window "${1:-677x480}") || fail "no play window of ${1:-677x480} after Alt+G"
+    play=$(wait_window "${1:-$play_size}") || fail "no play window of ${1:-$play_size} after Alt+G"
     xdotool windowactivate --sync "$play"
     read -r x y < <(window_origin "$play")
+}
+
+# Prints the sum of the pixels in the panel's caption box X Y W H (one of the
+# *_box names above) of the play window at $x $y, as screengrab's sum does.
+caption_sum() {
+    local cx cy cw ch
+    read -r cx cy cw ch <<<"$1"
+    "$screengrab" sum $((x + cx)) $((y + cy)) "$cw" "$ch"
+}
+
+# Whether the play window at $x $y shows the shipped level's green tile at
+# column 2, row 2, whose inside is 60 x 24 pixels of green; sets $green to the count.
+shipped_tile_drawn() {
+    green=$("$screengrab" count $((x + 76 + 6)) $((y + 40 + 6)) 60 24 00FF00)
+    [ "$green" -eq 1440 ]
 }
 
 # Waits for the game to end and checks its exit status.
 expect_exit() {
     local expected=$1 status=0
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
+    wait_until 10 game_ended || fail "the game did not end"
     wait "$game_pid" || status=$?
     game_pid=""
     [ "$status" -eq "$expected" ] || fail "exit status $status, expected $expected"
+}
+game_ended() {
+    ! kill -0 "$game_pid" 2>/dev/null
 }

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Under a Wayland desktop (a headless weston of the test's own): the frame's
 # maximise and minimise leave the game running at its sizes (wayland_tests), the
 # game runs on Wayland when it is all there is, and with an X display there too the game opens its windows on X11, where the frame,
@@ -11,11 +12,7 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 weston --backend=headless-backend.so --socket=wayland-test --no-config --idle-time=0 >"$work/weston.log" 2>&1 &
 weston_pid=$!
-for _ in $(seq 100); do
-    [ -S "$XDG_RUNTIME_DIR/wayland-test" ] && break
-    sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/wayland-test" ] || { cat "$work/weston.log" >&2; fail "weston did not start"; }
+wait_until 10 test -S "$XDG_RUNTIME_DIR/wayland-test" || { cat "$work/weston.log" >&2; fail "weston did not start"; }
 
 # Under LeakSanitizer, allocations are traced through every frame (slower, and only
 # here): Mesa's EGL, which Qt's Wayland platform loads for the frame, keeps one of
@@ -28,11 +25,8 @@ env -u DISPLAY WAYLAND_DISPLAY=wayland-test QT_QPA_PLATFORM=wayland \
 # desktop entry's id (the client's protocol log shows it); then it is stopped.
 env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-test WAYLAND_DEBUG=client "$game_binary" 2>"$work/stderr" &
 game_pid=$!
-for _ in $(seq 100); do
-    grep -q 'set_app_id(' "$work/stderr" && break
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
+app_id_set_or_ended() { grep -q 'set_app_id(' "$work/stderr" || game_ended; }
+wait_until 10 app_id_set_or_ended || true
 kill -0 "$game_pid" 2>/dev/null || fail "the game did not run under Wayland alone"
 app_id=$(sed -n 's/.*set_app_id("\(.*\)").*/\1/p' "$work/stderr" | head -n1)
 [ "$app_id" = org.zellomar.zellomar ] || fail "the Wayland app_id is \"$app_id\", not the desktop entry's id org.zellomar.zellomar"
@@ -45,8 +39,7 @@ start_display
 export WAYLAND_DISPLAY=wayland-test XDG_SESSION_TYPE=wayland
 install_game
 start_game
-start=$(wait_window 423x429) || fail "no start window on the X display with Wayland there too"
+start=$(wait_window "$start_size") || fail "no start window on the X display with Wayland there too"
 xdotool windowactivate --sync "$start"
 xdotool key alt+x
 expect_exit 0
-echo "4 passed, 0 failed"

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # What window managers do to the windows whatever the windows ask, under openbox and icewm:
 #  - both windows ask to be moved and closed only, with a border, a title bar and
 #    the system menu (Motif hints), and neither has an owner (WM_TRANSIENT_FOR);
@@ -13,13 +14,10 @@ geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
         /  Width:/ {w = $2} /  Height:/ {h = $2} END {print x, y, w, h}'
 }
-wait_active() {
-    for _ in $(seq 50); do
-        [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+wait_active() { wait_until 5 active "$1"; }
+# Whether window $1 is at $2 (as geometry prints it) and neither full-screen nor maximised.
+back_at() { [ "$(geometry "$1")" = "$2" ] && ! xprop -id "$1" _NET_WM_STATE | grep -q 'FULLSCREEN\|MAXIMIZED'; }
 # Asks the window manager to put window $1 in state $2. Activating window $3
 # afterwards tells when the window manager has dealt with the request; then the
 # window has up to 5 s to be back where it was, at its size, in no such state.
@@ -29,12 +27,20 @@ request_state() {
     wmctrl -i -r "$id" -b "add,$state"
     wmctrl -i -a "$other"
     wait_active "$other" || fail "$wm: the window manager did not activate the other window after $state"
-    for _ in $(seq 50); do
-        [ "$(geometry "$id")" = "$before" ] && ! xprop -id "$id" _NET_WM_STATE | grep -q 'FULLSCREEN\|MAXIMIZED' \
-            && return 0
-        sleep 0.1
-    done
+    wait_until 5 back_at "$id" "$before" && return 0
     fail "$wm: after a $state request the window is at $(geometry "$id") ($before before), $(xprop -id "$id" _NET_WM_STATE)"
+}
+
+bonus() { caption_sum "$bonus_box"; }
+bonus_is() { [ "$(bonus)" = "$1" ]; }
+bonus_is_not() { [ "$(bonus)" != "$1" ]; }
+# Whether the bonus ($held) holds still over 1.2 s (a tenth of a second before
+# each call, the rest in it); else $held is the new one.
+bonus_held() {
+    sleep 1.1
+    bonus_is "$held" && return 0
+    held=$(bonus)
+    return 1
 }
 
 for wm in openbox icewm; do
@@ -52,25 +58,21 @@ for wm in openbox icewm; do
     [ "$wm" = openbox ] || { stop_display; continue; }
 
     # Paused, the bonus holds still; set-up run again would show 40 and count down.
-    bonus() { "$screengrab" sum $((x + 554)) $((y + 16)) 65 57; }
     first=$(bonus)
-    for _ in $(seq 30); do [ "$(bonus)" != "$first" ] && break; sleep 0.1; done
-    [ "$(bonus)" != "$first" ] || fail "the bonus does not count down"
+    wait_until 3 bonus_is_not "$first" || fail "the bonus does not count down"
     xdotool windowactivate --sync "$play" key space
     held=$(bonus)
-    for _ in $(seq 30); do sleep 1.2; [ "$(bonus)" = "$held" ] && break; held=$(bonus); done
+    sleep 0.1
+    wait_until 3 bonus_held || true # thirty looks
     xdotool windowminimize --sync "$play"
     xdotool windowactivate --sync "$start" key alt+g
     wait_active "$play" || fail "New Game did not bring back the minimised play window"
     xwininfo -id "$play" | grep -q IsViewable || fail "the play window is active but not shown"
     # Shown again, the window is painted afresh: wait for the bonus it held.
-    for _ in $(seq 30); do [ "$(bonus)" = "$held" ] && break; sleep 0.1; done
-    [ "$(bonus)" = "$held" ] || fail "the play window came back with another bonus: its game did not carry on"
+    wait_until 3 bonus_is "$held" || fail "the play window came back with another bonus: its game did not carry on"
     xdotool key space
-    for _ in $(seq 30); do [ "$(bonus)" != "$held" ] && break; sleep 0.1; done
-    [ "$(bonus)" != "$held" ] || fail "Space did not reach the play window brought back by New Game"
+    wait_until 3 bonus_is_not "$held" || fail "Space did not reach the play window brought back by New Game"
     xdotool key Escape
     expect_exit 0
     stop_display
 done
-echo "1 passed, 0 failed"
