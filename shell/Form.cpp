@@ -1,9 +1,11 @@
 #include "Form.h"
 
+#include "FormAccessible.h"
 #include "FormWindow.h"
 #include "Program.h"
 #include "Timer.h"
 
+#include <QAccessible>
 #include <QRect>
 #include <QRectF>
 
@@ -104,6 +106,17 @@ bool Form::isVisible() const
 void Form::setAccessibleDescription(const std::string &text)
 {
     m_window->setAccessibleDescription(QString::fromStdString(text));
+}
+
+void Form::setAccessibleName(const std::string &name)
+{
+    m_window->setAccessibleName(QString::fromStdString(name));
+}
+
+void Form::announce(const std::string &message) const
+{
+    if (QAccessible::isActive())
+        FormAccessible::announce(m_window.get(), QString::fromStdString(message));
 }
 
 void Form::resizeClient()

@@ -3,6 +3,7 @@
 #include "Control.h"
 #include "Form.h"
 #include "FormWindow.h"
+#include "NoticeAccessible.h"
 #include "PictureWindow.h"
 #include "WindowlessAccessible.h"
 
@@ -30,6 +31,8 @@ FormAccessible::~FormAccessible()
 {
     for (const auto &[control, id] : m_ids)
         QAccessible::deleteAccessibleInterface(id);
+    if (m_noticeId != 0)
+        QAccessible::deleteAccessibleInterface(m_noticeId);
 }
 
 void FormAccessible::install()
@@ -46,12 +49,38 @@ void FormAccessible::announceName(const WindowlessControl &control, QWidget *win
     QAccessible::updateAccessibility(&event);
 }
 
+void FormAccessible::announce(QWidget *window, const QString &message)
+{
+    auto *form = dynamic_cast<FormAccessible *>(QAccessible::queryAccessibleInterface(window));
+    if (!form)
+        return;
+    const bool first = form->m_noticeId == 0;
+    if (first)
+        form->m_noticeId = QAccessible::registerAccessibleInterface(new NoticeAccessible(*window));
+    NoticeAccessible *notice = form->notice();
+    notice->setMessage(message);
+    if (first) {
+        QAccessibleEvent created(notice, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&created);
+    }
+    // The new name first, so that the reader speaks it when the notice shows.
+    QAccessibleEvent named(notice, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+NoticeAccessible *FormAccessible::notice() const
+{
+    return m_noticeId == 0 ? nullptr : static_cast<NoticeAccessible *>(QAccessible::accessibleInterface(m_noticeId));
+}
+
 std::vector<const WindowlessControl *> FormAccessible::namedControls() const
 {
-    // A control with nothing to call it by is left out.
+    // A control with nothing to call it by is left out, and a status bar's part is its child.
     std::vector<const WindowlessControl *> named;
     for (const WindowlessControl *control : m_form.windowlessControls())
-        if (!WindowlessAccessible::nameOf(*control).isEmpty())
+        if (!control->statusBar() && !WindowlessAccessible::nameOf(*control).isEmpty())
             named.push_back(control);
     return named;
 }
@@ -67,7 +96,7 @@ QAccessibleInterface *FormAccessible::interfaceOf(const WindowlessControl &contr
 
 int FormAccessible::childCount() const
 {
-    return static_cast<int>(namedControls().size()) + QAccessibleWidget::childCount();
+    return static_cast<int>(namedControls().size()) + QAccessibleWidget::childCount() + (m_noticeId != 0 ? 1 : 0);
 }
 
 QAccessibleInterface *FormAccessible::child(int index) const
@@ -78,6 +107,8 @@ QAccessibleInterface *FormAccessible::child(int index) const
         return nullptr;
     if (index < windowless)
         return interfaceOf(*named[static_cast<std::size_t>(index)]);
+    if (index == windowless + QAccessibleWidget::childCount())
+        return notice(); // the last child
     return QAccessibleWidget::child(index - windowless);
 }
 
@@ -88,6 +119,8 @@ int FormAccessible::indexOfChild(const QAccessibleInterface *child) const
         const auto found = std::find(named.begin(), named.end(), &windowless->control());
         return found == named.end() ? -1 : static_cast<int>(found - named.begin());
     }
+    if (child && child == notice())
+        return static_cast<int>(named.size()) + QAccessibleWidget::childCount();
     const int index = QAccessibleWidget::indexOfChild(child);
     return index < 0 ? -1 : index + static_cast<int>(named.size());
 }

@@ -1,0 +1,68 @@
+# Sourced after session.sh by the tests that run Orca against the game as a blind
+# player does. Orca, speech-dispatcher and espeak-ng keep their settings in the
+# test's own home, so a developer's settings never matter; the speech goes to a
+# silent sound device, and what Orca speaks is read from speech-dispatcher's log.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/home/.local/share" \
+    XDG_CACHE_HOME="$work/home/.cache" XDG_STATE_HOME="$work/home/.local/state"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" "$work/speech"
+echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
+orca_pid=""
+
+# Starts the speech server and Orca, which needs the display and the accessibility
+# bus; waits until Orca has said that it is on.
+start_orca() {
+    if [ ! -d "$XDG_CONFIG_HOME/speech-dispatcher" ]; then
+        cp -r /etc/speech-dispatcher "$XDG_CONFIG_HOME/speech-dispatcher"
+        # Log level 5 logs each text spoken.
+        sed -i -e 's|^LogLevel.*|LogLevel 5|' -e "s|^LogDir.*|LogDir \"$work/speech\"|" \
+            "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+        echo 'AudioOutputMethod "alsa"' >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+        speech-dispatcher --run-single --timeout 0 >"$work/speech/stdout" 2>&1 &
+        helper_pids="$! $helper_pids"
+    fi
+    orca --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
+    orca_pid=$!
+    helper_pids="$orca_pid $helper_pids"
+    wait_spoken 'Screen reader on\.' 20
+}
+
+# Ends Orca as a desktop does at logout, so that it lets go of the keyboard.
+stop_orca() {
+    kill "$orca_pid" 2>/dev/null || true
+    wait "$orca_pid" 2>/dev/null || true
+    orca_pid=""
+}
+
+# What Orca has spoken so far, one utterance a line, without the speech marks
+# (the log keeps the CR LF of the speech protocol).
+spoken() {
+    sed -n 's#.*DATA:|<speak>\(.*\)</speak>\r*$#\1#p' "$work/speech/speech-dispatcher.log" 2>/dev/null \
+        | sed 's/<[^>]*>//g'
+}
+
+# How many utterances so far match the extended regular expression, as a whole line.
+count_spoken() { spoken | grep -c -x -E "$1" || true; }
+
+# Waits until Orca has spoken a line matching the pattern (10 s unless given), after the first $after lines.
+after=0
+wait_spoken() {
+    local tenths=$((${2:-10} * 10))
+    for _ in $(seq "$tenths"); do
+        spoken | tail -n +$((after + 1)) | grep -q -x -E "$1" && return 0
+        sleep 0.1
+    done
+    fail "Orca did not say \"$1\"; it said:
+$(spoken | tail -n +$((after + 1)) | sed 's/^/  /')"
+}
+
+# Marks the end of what was spoken so far: wait_spoken looks only at what follows.
+mark_spoken() { after=$(spoken | wc -l); }
+
+# Orca's "read status bar" command (Insert+Keypad Enter twice, the desktop
+# layout); waits for the last counter and prints the bonus read.
+read_status_bar() {
+    mark_spoken
+    xdotool key Insert+KP_Enter Insert+KP_Enter
+    wait_spoken 'Score: [0-9]+\.'
+    spoken | tail -n +$((after + 1)) | sed -n 's/^Bonus: \([0-9]*\)\.$/\1/p' | tail -n 1
+}
