@@ -7,9 +7,29 @@
 #include "PictureWindow.h"
 #include "WindowlessAccessible.h"
 
+#include <QApplication>
+#include <QTimer>
+
 #include <algorithm>
 
 namespace {
+
+// Qt turns its bridge to a screen reader on once it has asked the desktop, which
+// may answer after a window took the keyboard: the reader then heard nothing of
+// it. Told where the keyboard is, it reads the window as if it had just come up.
+class FocusTeller : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (active)
+            QTimer::singleShot(0, qApp, [] {
+                if (QWidget *focus = QApplication::focusWidget(); focus && QAccessible::isActive()) {
+                    QAccessibleEvent event(focus, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&event);
+                }
+            });
+    }
+};
 
 QAccessibleInterface *makeInterface(const QString &, QObject *object)
 {
@@ -37,7 +57,9 @@ FormAccessible::~FormAccessible()
 
 void FormAccessible::install()
 {
+    static FocusTeller focusTeller;
     QAccessible::installFactory(makeInterface);
+    QAccessible::installActivationObserver(&focusTeller);
 }
 
 void FormAccessible::announceName(const WindowlessControl &control, QWidget *window)

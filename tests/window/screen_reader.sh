@@ -7,6 +7,19 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/hom
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" "$work/speech"
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 orca_pid=""
+orca_runs=0
+
+# Orca runs once per user: a test waits for another test's Orca to end, and leaves
+# a player's own Orca alone, skipping what needs Orca (exit status 77).
+orca_free() {
+    exec 9>"${TMPDIR:-/tmp}/zellomar-orca-$(id -u).lock"
+    flock -w 100 9 || fail "another test kept Orca for 100 s"
+    ! pgrep -u "$(id -u)" -x orca >/dev/null
+}
+skip_without_orca() {
+    echo "SKIPPED: Orca runs already for this user (a screen reader in use); this test needs one of its own"
+    exit 77
+}
 
 # Starts the speech server and Orca, which needs the display and the accessibility
 # bus; waits until Orca has said that it is on.
@@ -17,10 +30,10 @@ start_orca() {
         sed -i -e 's|^LogLevel.*|LogLevel 5|' -e "s|^LogDir.*|LogDir \"$work/speech\"|" \
             "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
         echo 'AudioOutputMethod "alsa"' >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
-        speech-dispatcher --run-single --timeout 0 >"$work/speech/stdout" 2>&1 &
+        speech-dispatcher --run-single --timeout 0 >"$work/speech/stdout" 2>&1 9>&- &
         helper_pids="$! $helper_pids"
     fi
-    orca --debug-file="$work/orca.log" >"$work/orca.out" 2>&1 &
+    orca --debug-file="$work/orca$((++orca_runs)).log" >>"$work/orca.out" 2>&1 9>&- &
     orca_pid=$!
     helper_pids="$orca_pid $helper_pids"
     wait_spoken 'Screen reader on\.' 20

@@ -9,6 +9,7 @@ source "$(dirname "$0")/screen.sh"
 source "$(dirname "$0")/screen_reader.sh"
 # As in the accessibility test: Qt's bridge now and then leaves an object behind at the end.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+orca_free || skip_without_orca
 start_display
 start_accessibility_bus
 start_orca
@@ -62,8 +63,10 @@ start=$(wait_window 423x429) || fail "no start window of 423 x 429"
 xdotool windowactivate --sync "$start"
 open_play_window
 start_orca
+mark_spoken
 xdotool windowactivate --sync "$start"
 wait_spoken 'Zellomar start frame\.'
+mark_spoken
 xdotool windowactivate --sync "$play"
 wait_spoken 'Zellomar game frame\.'
 [ -n "$(read_status_bar)" ] || fail "no bonus read from the status bar of a game started before Orca"
