@@ -65,7 +65,8 @@ wait_spoken() {
         sleep 0.1
     done
     fail "Orca did not say \"$1\"; it said:
-$(spoken | tail -n +$((after + 1)) | sed 's/^/  /')"
+$(spoken | tail -n +$((after + 1)) | sed 's/^/  /')
+$(tail -n 5 "$work/orca.out" 2>/dev/null | sed 's/^/orca: /')"
 }
 
 # Marks the end of what was spoken so far: wait_spoken looks only at what follows.

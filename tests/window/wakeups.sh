@@ -18,7 +18,8 @@ other_wakeups() {
     echo "$sum"
 }
 
-# Plays until the main thread has woken 300 times, then rests paused for 2 s; $1 says how.
+# Plays until the main thread has woken 300 times, then rests paused for 2 s; $1
+# says how, $2 how often the other threads may wake meanwhile (30 unless given).
 measure() {
     local main0 other0 main other start seconds
     sleep 1 # let the windows settle after activation
@@ -34,7 +35,7 @@ measure() {
     seconds=$(awk -v from="$start" -v to="$(date +%s.%N)" 'BEGIN {printf "%.1f", to - from}')
     echo "$1, playing: the main thread woke $main times in $seconds s, the other threads $other times"
     [ "$main" -ge 300 ] || fail "$1: the main thread woke only $main times in 60 s: is the ball running?"
-    [ "$other" -lt 30 ] || fail "$1: the other threads woke $other times while the main thread woke $main times"
+    [ "$other" -lt "${2:-30}" ] || fail "$1: the other threads woke $other times while the main thread woke $main times"
 
     xdotool key space
     sleep 1 # the pause, and what a screen reader says of it
@@ -61,5 +62,7 @@ start_orca
 open_start_window
 open_play_window
 wait_spoken 'Zellomar game frame\.'
-measure "Orca"
+# Orca hears each new count of the bonus and asks after the label: a few messages
+# on the accessibility bus each second, which the D-Bus thread sends and reads.
+measure "Orca" 60
 echo "1 passed, 0 failed"
