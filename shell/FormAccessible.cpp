@@ -16,16 +16,24 @@ namespace {
 
 // Qt turns its bridge to a screen reader on once it has asked the desktop, which
 // may answer after a window took the keyboard: the reader then heard nothing of
-// it. Told where the keyboard is, it reads the window as if it had just come up.
+// it. Told that the window is active and where the keyboard is, it reads the
+// window as if it had just come up.
 class FocusTeller : public QAccessible::ActivationObserver {
 public:
     void accessibilityActiveChanged(bool active) override
     {
         if (active)
             QTimer::singleShot(0, qApp, [] {
-                if (QWidget *focus = QApplication::focusWidget(); focus && QAccessible::isActive()) {
-                    QAccessibleEvent event(focus, QAccessible::Focus);
-                    QAccessible::updateAccessibility(&event);
+                QWidget *window = QApplication::activeWindow();
+                if (!window || !QAccessible::isActive())
+                    return;
+                QAccessible::State activated;
+                activated.active = true;
+                QAccessibleStateChangeEvent activation(window, activated);
+                QAccessible::updateAccessibility(&activation);
+                if (QWidget *focus = QApplication::focusWidget(); focus && focus != window) {
+                    QAccessibleEvent focused(focus, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&focused);
                 }
             });
     }
