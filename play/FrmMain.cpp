@@ -22,10 +22,13 @@ FrmMain::FrmMain()
       tmrBall(*this, {.interval = 10, .enabled = true}, [this] { tmrBall_Timer(); }),
       tmrBonus(*this, {.interval = 1000, .enabled = true}, [this] { tmrBonus_Timer(); })
 {
-    // For a screen reader; the counter labels are read by their captions.
+    // For a screen reader; the counter labels are read by their captions, as the
+    // parts of the panel's status bar.
+    setAccessibleName("Zellomar game");
     setAccessibleDescription(keysHelp);
     shpBall.setAccessibleName("Ball");
-    lblStatus.setAccessibleName("Status");
+    lblStatus.setAccessibleName("Counters");
+    lblStatus.setStatusBarParts({&lblBonus, &lblLevel, &lblLives, &lblScore});
     picCurrWall.setAccessibleName("Current wall");
 }
 
@@ -78,6 +81,7 @@ void FrmMain::Form_KeyDown(std::int16_t KeyCode, std::int16_t)
     if (KeyCode == vk::Space) {
         tmrBall.setEnabled(!tmrBall.Enabled());
         tmrBonus.setEnabled(!tmrBonus.Enabled());
+        announce(tmrBall.Enabled() ? "Resumed" : "Paused");
     }
     if (KeyCode == vk::Left)
         blnLeftHeld = flag::True;
@@ -102,10 +106,13 @@ void FrmMain::Form_Deactivate()
 
 void FrmMain::tmrBonus_Timer()
 {
+    const bool bonusLeft = intBonus > 0; // a tick after the end, as Space may bring, is not an end again
     intBonus = checked::sub16(intBonus, 1, "bonus");
     if (intBonus <= 0) {
         tmrBonus.setEnabled(false);
         intBonus = 0;
+        if (bonusLeft)
+            announce("No bonus left");
     }
     lblBonus.setCaption(statusCaption("Bonus:", intBonus));
 }

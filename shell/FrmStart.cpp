@@ -12,6 +12,7 @@ FrmStart::FrmStart()
       cmdNew(*this, {600, 5040, 1695, 495}, "New &Game", buttonFont, colour::white, [this] { cmdNew_Click(); }),
       cmdExit(*this, {4680, 5040, 975, 495}, "E&xit", buttonFont, colour::white, [this] { cmdExit_Click(); })
 {
+    setAccessibleName("Zellomar start"); // the title of both windows, told apart for a screen reader
 }
 
 void FrmStart::cmdNew_Click()

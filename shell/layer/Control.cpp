@@ -75,6 +75,14 @@ WindowlessControl::WindowlessControl(Form &form, const TwipRect &place, bool ena
     form.addWindowless(this);
 }
 
+void WindowlessControl::setStatusBarParts(std::initializer_list<WindowlessControl *> parts)
+{
+    for (WindowlessControl *part : parts) {
+        part->m_statusBar = this;
+        m_statusBarParts.push_back(part);
+    }
+}
+
 void WindowlessControl::placeChanged(const PixelRect &before)
 {
     // Only the old and the new area need painting again.

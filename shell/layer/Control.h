@@ -2,7 +2,9 @@
 
 #include "shell/layer/Look.h"
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 class Form;
 class Painter;
@@ -58,6 +60,12 @@ public:
     // Painter is the toolkit's painter behind the layer (qt/Toolkit.h).
     virtual void paint(Painter &painter) const = 0;
 
+    // A screen reader reads this control as a status bar holding these parts, in this order.
+    void setStatusBarParts(std::initializer_list<WindowlessControl *> parts);
+    const std::vector<const WindowlessControl *> &statusBarParts() const { return m_statusBarParts; }
+    // The status bar that holds this control, if any.
+    const WindowlessControl *statusBar() const { return m_statusBar; }
+
 protected:
     WindowlessControl(Form &form, const TwipRect &place, bool enabled);
     void placeChanged(const PixelRect &before) override;
@@ -68,4 +76,8 @@ protected:
     // Tells a listening screen reader that what it reads for the control changed;
     // costs a flag test when none listens.
     void announceName() const;
+
+private:
+    std::vector<const WindowlessControl *> m_statusBarParts;
+    const WindowlessControl *m_statusBar = nullptr;
 };

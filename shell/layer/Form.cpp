@@ -4,7 +4,9 @@
 #include "shell/layer/Timer.h"
 #include "shell/layer/qt/FormWindow.h"
 #include "shell/layer/qt/Toolkit.h"
+#include "shell/layer/qt/FormAccessible.h"
 
+#include <QAccessible>
 #include <QRect>
 #include <QRectF>
 
@@ -99,6 +101,17 @@ bool Form::isVisible() const
 void Form::setAccessibleDescription(const std::string &text)
 {
     m_window->setAccessibleDescription(toolkit::text(text));
+}
+
+void Form::setAccessibleName(const std::string &name)
+{
+    m_window->setAccessibleName(toolkit::text(name));
+}
+
+void Form::announce(const std::string &message) const
+{
+    if (QAccessible::isActive())
+        FormAccessible::announce(m_window.get(), toolkit::text(message));
 }
 
 void Form::resizeClient()

@@ -64,6 +64,11 @@ public:
     bool isVisible() const;
     // What a screen reader says of the window besides its caption.
     void setAccessibleDescription(const std::string &text);
+    // What a screen reader calls the window, in place of its caption.
+    void setAccessibleName(const std::string &name);
+    // Tells a listening screen reader the message once, whatever has the focus;
+    // costs a flag test when none listens.
+    void announce(const std::string &message) const;
 
     // Event handlers; a window overrides those it answers.
     virtual void Form_Load() {}

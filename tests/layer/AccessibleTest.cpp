@@ -36,25 +36,57 @@ protected:
 
 } // namespace
 
+namespace {
+
+// Each child of the interface, and theirs, as "role name", indented by depth; each
+// child's parent and index are checked on the way.
+void describe(const QAccessibleInterface *node, int depth, std::vector<std::string> &lines)
+{
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(node->indexOfChild(child), i);
+        EXPECT_EQ(child->parent(), node);
+        const char *role = child->role() == QAccessible::StaticText     ? "label "
+                           : child->role() == QAccessible::StatusBar    ? "status bar "
+                           : child->role() == QAccessible::Notification ? "notification "
+                                                                        : "image ";
+        lines.push_back(std::string(static_cast<std::size_t>(depth) * 2, ' ') + role
+                        + child->text(QAccessible::Name).toStdString());
+        describe(child, depth + 1, lines);
+    }
+}
+
+} // namespace
+
 TEST_F(AccessibleTest, ThePlayWindowShowsEachControlByRoleAndNameAndThePointFindsTheFrontOne)
 {
     EXPECT_EQ(tree->role(), QAccessible::Window);
+    EXPECT_EQ(tree->text(QAccessible::Name).toStdString(), "Zellomar game");
     EXPECT_EQ(tree->text(QAccessible::Description).toStdString(),
               "Left and Right arrows steer the ball, Space pauses and resumes, Escape leaves the game");
-    std::vector<std::string> children;
-    for (int i = 0; i < tree->childCount(); ++i) {
-        const QAccessibleInterface *child = tree->child(i);
-        children.push_back(std::string(child->role() == QAccessible::StaticText ? "label " : "image ")
-                           + child->text(QAccessible::Name).toStdString());
-        EXPECT_EQ(tree->indexOfChild(child), i);
-    }
-    EXPECT_EQ(children, (std::vector<std::string>{"image Ball", "label Status", "label Bonus: 40", "label Level: 1",
-                                                  "label Lives: 4", "label Score: 0", "image Current wall"}));
-    // The bonus label lies in front of the panel, the current-wall box in front of both.
+    std::vector<std::string> lines;
+    describe(tree, 0, lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"image Ball", "status bar Counters", "  label Bonus: 40",
+                                               "  label Level: 1", "  label Lives: 4", "  label Score: 0",
+                                               "image Current wall"}));
+    // The bonus label lies in the panel's status bar, the current-wall box in front of the panel.
     const QPoint bonus = toolkit::widget(*window)->mapToGlobal(toolkit::rect(window->lblBonus.pixelRect()).center());
-    EXPECT_EQ(tree->childAt(bonus.x(), bonus.y())->text(QAccessible::Name).toStdString(), "Bonus: 40");
+    QAccessibleInterface *panel = tree->childAt(bonus.x(), bonus.y());
+    EXPECT_EQ(panel->text(QAccessible::Name).toStdString(), "Counters");
+    EXPECT_EQ(panel->childAt(bonus.x(), bonus.y())->text(QAccessible::Name).toStdString(), "Bonus: 40");
     const QPoint box = toolkit::widget(*window)->mapToGlobal(toolkit::rect(window->picCurrWall.pixelRect()).center());
     EXPECT_EQ(tree->childAt(box.x(), box.y())->text(QAccessible::Name).toStdString(), "Current wall");
+}
+
+TEST_F(AccessibleTest, ANoticeIsTheWindowsLastChildWithTheLatestMessage)
+{
+    FormAccessible::announce(toolkit::widget(*window), QStringLiteral("Paused"));
+    FormAccessible::announce(toolkit::widget(*window), QStringLiteral("Resumed"));
+    std::vector<std::string> lines;
+    describe(tree, 0, lines);
+    ASSERT_EQ(lines.size(), 8U);
+    EXPECT_EQ(lines.back(), "notification Resumed");
 }
 
 namespace {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game through AT-SPI, as a screen reader reads it: both windows and their
-# children with their roles, names, descriptions and places; the bonus label
-# announces each new count once, and nothing while the game is paused.
+# children, the counters within the panel's status bar, with their roles, names,
+# descriptions and places; the bonus label announces each new count once, and
+# nothing while the game is paused.
 source "$(dirname "$0")/session.sh"
 source "$(dirname "$0")/screen.sh"
 atspi=("/usr/bin/python3" "$(dirname "$0")/atspi.py")
@@ -19,16 +20,16 @@ open_play_window
 # button" in the AT-SPI of Debian 12 and "button" in newer ones.
 shopt -s extglob
 expected=$(cat <<'TABLE'
-frame | Zellomar |  | 423 429
+frame | Zellomar start |  | 423 429
   ?(push )button | New Game |  | 40 336 113 33
   ?(push )button | Exit |  | 312 336 65 33
-frame | Zellomar | Left and Right arrows steer the ball, Space pauses and resumes, Escape leaves the game | 677 480
+frame | Zellomar game | Left and Right arrows steer the ball, Space pauses and resumes, Escape leaves the game | 677 480
   image | Ball |  | +([-0-9 ])
-  label | Status |  | 530 0 153 512
-  label | Bonus: [1-4][0-9] |  | 554 16 65 57
-  label | Level: 1 |  | 554 88 65 57
-  label | Lives: 4 |  | 554 160 65 57
-  label | Score: 0 |  | 554 232 64 53
+  status bar | Counters |  | 530 0 153 512
+    label | Bonus: [1-4][0-9] |  | 554 16 65 57
+    label | Level: 1 |  | 554 88 65 57
+    label | Lives: 4 |  | 554 160 65 57
+    label | Score: 0 |  | 554 232 64 53
   image | Current wall |  | 556 304 76 40
 TABLE
 )

@@ -1,5 +1,5 @@
 # The game as a screen reader reads it through AT-SPI.
-# "atspi.py tree": each window, then its children, one a line:
+# "atspi.py tree": each window, then its children and theirs, one a line, indented by depth:
 #   role | name | description | size of a window, or x y w h of a child in its window.
 # "atspi.py names": "seconds name" for each name change of the bonus label, until stopped.
 import sys
@@ -22,9 +22,14 @@ def tree():
     for window in game:
         wx, wy, ww, wh = place(window)
         print(line(window, f"{ww} {wh}"))
-        for child in window:
-            x, y, w, h = place(child)
-            print("  " + line(child, f"{x - wx} {y - wy} {w} {h}"))
+        children(window, wx, wy, "  ")
+
+
+def children(parent, wx, wy, indent):
+    for child in parent:
+        x, y, w, h = place(child)
+        print(indent + line(child, f"{x - wx} {y - wy} {w} {h}"))
+        children(child, wx, wy, indent + "  ")
 
 
 def names():

@@ -3,12 +3,41 @@
 #include "shell/layer/Control.h"
 #include "shell/layer/Form.h"
 #include "shell/layer/qt/FormWindow.h"
+#include "shell/layer/qt/NoticeAccessible.h"
 #include "shell/layer/qt/PictureWindow.h"
 #include "shell/layer/qt/WindowlessAccessible.h"
+
+#include <QApplication>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace {
+
+// Qt turns its bridge to a screen reader on once it has asked the desktop, which
+// may answer after a window took the keyboard: the reader then heard nothing of
+// it. Told that the window is active and where the keyboard is, it reads the
+// window as if it had just come up.
+class FocusTeller : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (active)
+            QTimer::singleShot(0, qApp, [] {
+                QWidget *window = QApplication::activeWindow();
+                if (!window || !QAccessible::isActive())
+                    return;
+                QAccessible::State activated;
+                activated.active = true;
+                QAccessibleStateChangeEvent activation(window, activated);
+                QAccessible::updateAccessibility(&activation);
+                if (QWidget *focus = QApplication::focusWidget(); focus && focus != window) {
+                    QAccessibleEvent focused(focus, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&focused);
+                }
+            });
+    }
+};
 
 QAccessibleInterface *makeInterface(const QString &, QObject *object)
 {
@@ -30,11 +59,15 @@ FormAccessible::~FormAccessible()
 {
     for (const auto &[control, id] : m_ids)
         QAccessible::deleteAccessibleInterface(id);
+    if (m_noticeId != 0)
+        QAccessible::deleteAccessibleInterface(m_noticeId);
 }
 
 void FormAccessible::install()
 {
+    static FocusTeller focusTeller;
     QAccessible::installFactory(makeInterface);
+    QAccessible::installActivationObserver(&focusTeller);
 }
 
 QAccessibleInterface *FormAccessible::interfaceIn(QWidget *window, const WindowlessControl &control)
@@ -63,12 +96,38 @@ void FormAccessible::announceEnabled(const WindowlessControl &control, QWidget *
     }
 }
 
+void FormAccessible::announce(QWidget *window, const QString &message)
+{
+    auto *form = dynamic_cast<FormAccessible *>(QAccessible::queryAccessibleInterface(window));
+    if (!form)
+        return;
+    const bool first = form->m_noticeId == 0;
+    if (first)
+        form->m_noticeId = QAccessible::registerAccessibleInterface(new NoticeAccessible(*window));
+    NoticeAccessible *notice = form->notice();
+    notice->setMessage(message);
+    if (first) {
+        QAccessibleEvent created(notice, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&created);
+    }
+    // The new name first, so that the reader speaks it when the notice shows.
+    QAccessibleEvent named(notice, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+NoticeAccessible *FormAccessible::notice() const
+{
+    return m_noticeId == 0 ? nullptr : static_cast<NoticeAccessible *>(QAccessible::accessibleInterface(m_noticeId));
+}
+
 std::vector<const WindowlessControl *> FormAccessible::namedControls() const
 {
-    // A control with nothing to call it by is left out.
+    // A control with nothing to call it by is left out, and a status bar's part is its child.
     std::vector<const WindowlessControl *> named;
     for (const WindowlessControl *control : m_form.windowlessControls())
-        if (!WindowlessAccessible::nameOf(*control).isEmpty())
+        if (!control->statusBar() && !WindowlessAccessible::nameOf(*control).isEmpty())
             named.push_back(control);
     return named;
 }
@@ -84,7 +143,7 @@ QAccessibleInterface *FormAccessible::interfaceOf(const WindowlessControl &contr
 
 int FormAccessible::childCount() const
 {
-    return static_cast<int>(namedControls().size()) + QAccessibleWidget::childCount();
+    return static_cast<int>(namedControls().size()) + QAccessibleWidget::childCount() + (m_noticeId != 0 ? 1 : 0);
 }
 
 QAccessibleInterface *FormAccessible::child(int index) const
@@ -95,6 +154,8 @@ QAccessibleInterface *FormAccessible::child(int index) const
         return nullptr;
     if (index < windowless)
         return interfaceOf(*named[static_cast<std::size_t>(index)]);
+    if (index == windowless + QAccessibleWidget::childCount())
+        return notice(); // the last child
     return QAccessibleWidget::child(index - windowless);
 }
 
@@ -105,6 +166,8 @@ int FormAccessible::indexOfChild(const QAccessibleInterface *child) const
         const auto found = std::find(named.begin(), named.end(), &windowless->control());
         return found == named.end() ? -1 : static_cast<int>(found - named.begin());
     }
+    if (child && child == notice())
+        return static_cast<int>(named.size()) + QAccessibleWidget::childCount();
     const int index = QAccessibleWidget::indexOfChild(child);
     return index < 0 ? -1 : index + static_cast<int>(named.size());
 }

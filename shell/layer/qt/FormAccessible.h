@@ -6,6 +6,7 @@
 #include <vector>
 
 class Form;
+class NoticeAccessible;
 class WindowlessControl;
 
 // What a screen reader sees of a form's window: a frame whose children are its
@@ -20,6 +21,11 @@ public:
     // Tell a listening screen reader that the control's name, or whether it is enabled, changed.
     static void announceName(const WindowlessControl &control, QWidget *window);
     static void announceEnabled(const WindowlessControl &control, QWidget *window);
+    // Tells a listening screen reader the message once, as the window's notification.
+    static void announce(QWidget *window, const QString &message);
+
+    // What a screen reader sees of one of the form's windowless controls.
+    QAccessibleInterface *interfaceOf(const WindowlessControl &control) const;
 
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
@@ -30,8 +36,9 @@ private:
     // The control as the screen reader knows it, or none when it is not in the tree.
     static QAccessibleInterface *interfaceIn(QWidget *window, const WindowlessControl &control);
     std::vector<const WindowlessControl *> namedControls() const;
-    QAccessibleInterface *interfaceOf(const WindowlessControl &control) const;
+    NoticeAccessible *notice() const;
 
     const Form &m_form;
     mutable std::map<const WindowlessControl *, QAccessible::Id> m_ids;
+    QAccessible::Id m_noticeId = 0; // none until the first notice
 };

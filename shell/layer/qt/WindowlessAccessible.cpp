@@ -2,10 +2,12 @@
 
 #include "shell/layer/Control.h"
 #include "shell/layer/Label.h"
-
+#include "shell/layer/qt/FormAccessible.h"
 #include "shell/layer/qt/Toolkit.h"
 
 #include <QWidget>
+
+#include <algorithm>
 
 WindowlessAccessible::WindowlessAccessible(const WindowlessControl &control, QWidget &window)
     : m_control(control), m_window(window)
@@ -45,7 +47,50 @@ QWindow *WindowlessAccessible::window() const
 
 QAccessibleInterface *WindowlessAccessible::parent() const
 {
-    return QAccessible::queryAccessibleInterface(&m_window);
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&m_window);
+    auto *form = dynamic_cast<FormAccessible *>(window);
+    return form && m_control.statusBar() ? form->interfaceOf(*m_control.statusBar()) : window;
+}
+
+std::vector<const WindowlessControl *> WindowlessAccessible::namedParts() const
+{
+    std::vector<const WindowlessControl *> named;
+    for (const WindowlessControl *part : m_control.statusBarParts())
+        if (!nameOf(*part).isEmpty())
+            named.push_back(part);
+    return named;
+}
+
+QAccessibleInterface *WindowlessAccessible::childAt(int x, int y) const
+{
+    for (int i = childCount() - 1; i >= 0; --i)
+        if (QAccessibleInterface *part = child(i); part && part->rect().contains(x, y))
+            return part;
+    return nullptr;
+}
+
+QAccessibleInterface *WindowlessAccessible::child(int index) const
+{
+    auto *form = dynamic_cast<FormAccessible *>(QAccessible::queryAccessibleInterface(&m_window));
+    const std::vector<const WindowlessControl *> named = namedParts();
+    if (!form || index < 0 || index >= static_cast<int>(named.size()))
+        return nullptr;
+    return form->interfaceOf(*named[static_cast<std::size_t>(index)]);
+}
+
+int WindowlessAccessible::childCount() const
+{
+    return static_cast<int>(namedParts().size());
+}
+
+int WindowlessAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    const auto *part = dynamic_cast<const WindowlessAccessible *>(child);
+    if (!part)
+        return -1;
+    const std::vector<const WindowlessControl *> named = namedParts();
+    const auto found = std::find(named.begin(), named.end(), &part->control());
+    return found == named.end() ? -1 : static_cast<int>(found - named.begin());
 }
 
 QString WindowlessAccessible::text(QAccessible::Text kind) const
@@ -63,6 +108,8 @@ QRect WindowlessAccessible::rect() const
 
 QAccessible::Role WindowlessAccessible::role() const
 {
+    if (!m_control.statusBarParts().empty())
+        return QAccessible::StatusBar;
     return dynamic_cast<const Label *>(&m_control) ? QAccessible::StaticText : QAccessible::Graphic;
 }
 

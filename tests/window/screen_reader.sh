@@ -1,0 +1,78 @@
+# shellcheck shell=bash disable=SC2154 # work and helper_pids come from session.sh
+# Sourced after session.sh by the tests that run Orca against the game as a blind
+# player does. Orca, speech-dispatcher and espeak-ng keep their settings in the
+# test's own home (session.sh's), so a developer's settings never matter; the speech
+# goes to a silent sound device, and what Orca speaks is read from speech-dispatcher's log.
+mkdir -p "$work/speech"
+echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
+orca_pid=""
+orca_runs=0
+
+# Orca runs once per user: a test waits for another test's Orca to end, and leaves
+# a player's own Orca alone, skipping what needs Orca (exit status 77).
+orca_free() {
+    exec 9>"${TMPDIR:-/tmp}/zellomar-orca-$(id -u).lock"
+    flock -w 100 9 || fail "another test kept Orca for 100 s"
+    ! pgrep -u "$(id -u)" -x orca >/dev/null
+}
+skip_without_orca() {
+    echo "SKIPPED: Orca runs already for this user (a screen reader in use); this test needs one of its own"
+    exit 77
+}
+
+# Starts the speech server and Orca, which needs the display and the accessibility
+# bus; waits until Orca has said that it is on.
+start_orca() {
+    if [ ! -d "$XDG_CONFIG_HOME/speech-dispatcher" ]; then
+        cp -r /etc/speech-dispatcher "$XDG_CONFIG_HOME/speech-dispatcher"
+        # Log level 5 logs each text spoken.
+        sed -i -e 's|^LogLevel.*|LogLevel 5|' -e "s|^LogDir.*|LogDir \"$work/speech\"|" \
+            "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+        echo 'AudioOutputMethod "alsa"' >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+        speech-dispatcher --run-single --timeout 0 >"$work/speech/stdout" 2>&1 9>&- &
+        helper_pids="$! $helper_pids"
+    fi
+    orca --debug-file="$work/orca$((++orca_runs)).log" >>"$work/orca.out" 2>&1 9>&- &
+    orca_pid=$!
+    helper_pids="$orca_pid $helper_pids"
+    wait_spoken 'Screen reader on\.' 20
+}
+
+# Ends Orca as a desktop does at logout, so that it lets go of the keyboard.
+stop_orca() {
+    kill "$orca_pid" 2>/dev/null || true
+    wait "$orca_pid" 2>/dev/null || true
+    orca_pid=""
+}
+
+# What Orca has spoken so far, one utterance a line, without the speech marks
+# (the log keeps the CR LF of the speech protocol).
+spoken() {
+    sed -n 's#.*DATA:|<speak>\(.*\)</speak>\r*$#\1#p' "$work/speech/speech-dispatcher.log" 2>/dev/null \
+        | sed 's/<[^>]*>//g'
+}
+
+# How many utterances so far match the extended regular expression, as a whole line.
+count_spoken() { spoken | grep -c -x -E "$1" || true; }
+
+# Waits until Orca has spoken a line matching the pattern (10 s unless given), after the first $after lines.
+after=0
+spoken_since_mark() { spoken | tail -n +$((after + 1)) | grep -q -x -E "$1"; }
+wait_spoken() {
+    wait_until "${2:-10}" spoken_since_mark "$1" && return 0
+    fail "Orca did not say \"$1\"; it said:
+$(spoken | tail -n +$((after + 1)) | sed 's/^/  /')
+$(tail -n 5 "$work/orca.out" 2>/dev/null | sed 's/^/orca: /')"
+}
+
+# Marks the end of what was spoken so far: wait_spoken looks only at what follows.
+mark_spoken() { after=$(spoken | wc -l); }
+
+# Orca's "read status bar" command (Insert+Keypad Enter twice, the desktop
+# layout); waits for the last counter and prints the bonus read.
+read_status_bar() {
+    mark_spoken
+    xdotool key Insert+KP_Enter Insert+KP_Enter
+    wait_spoken 'Score: [0-9]+\.'
+    spoken | tail -n +$((after + 1)) | sed -n 's/^Bonus: \([0-9]*\)\.$/\1/p' | tail -n 1
+}
