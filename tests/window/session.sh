@@ -33,7 +33,7 @@ fail() {
 # $screen_size (1024x768 unless set), and $window_manager (openbox unless set,
 # or none) manages the windows.
 start_display() {
-    rm -f "$work/display"
+    rm -f "$work/display" "$work/wm-ready"
     Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp "$@" 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
@@ -43,17 +43,25 @@ start_display() {
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$work/display")"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-    [ "${window_manager:-openbox}" = none ] && return 0
-    "${window_manager:-openbox}" >/dev/null 2>&1 &
+    local wm=${window_manager:-openbox} ready=()
+    [ "$wm" = none ] && return 0
+    # A window mapped while openbox starts up is lost: openbox runs its --startup
+    # command once it manages windows. Another window manager is taken as ready once
+    # it holds the screen.
+    if [ "$(basename "$wm")" = openbox ]; then
+        "$wm" --startup "touch $work/wm-ready" >"$work/wm.log" 2>&1 &
+        ready=(test -e "$work/wm-ready")
+    else
+        "$wm" >"$work/wm.log" 2>&1 &
+        ready=(sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'")
+    fi
     wm_pid=$!
-    # A window mapped before the window manager holds the screen stays unmanaged, and
-    # its first start on a new machine, with nothing in the page cache, takes longer.
     for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        kill -0 "$wm_pid" 2>/dev/null || fail "${window_manager:-openbox} ended at its start"
+        "${ready[@]}" && return 0
+        kill -0 "$wm_pid" 2>/dev/null || fail "$wm ended at its start: $(cat "$work/wm.log")"
         sleep 0.05
     done
-    fail "${window_manager:-openbox} did not take the screen in 10 s"
+    fail "$wm was not ready in 10 s"
 }
 
 # Ends the game, the window manager and the display, so that another can start.
