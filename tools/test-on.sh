@@ -174,7 +174,7 @@ main() {
     work=$(mktemp -d /var/tmp/test-on.XXXXXX)
     root=$work/root
     trap cleanup EXIT
-    trap 'exit 130' INT TERM
+    trap 'say "FAIL: interrupted; the chroot is taken down"; exit 130' INT TERM
 
     case $mode in
     test) variant=(--variant=apt "--include=git,make,g++,ca-certificates,sudo") ;;
