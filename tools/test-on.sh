@@ -106,11 +106,12 @@ hook_package() {
     check_install_purge
 }
 
-# The files of the machine outside the state that apt, dpkg and logs keep.
+# The files of the machine outside the state that apt, dpkg, man-db's index and logs keep.
 list_files() {
     in_chroot find / -xdev \( -path /proc -o -path /sys -o -path /dev -o -path /run -o -path /tmp \
         -o -path /build -o -path /home -o -path /root -o -path /var/lib/dpkg -o -path /var/lib/apt \
-        -o -path /var/cache/apt -o -path /var/cache/debconf -o -path /var/log \) -prune -o -print | sort
+        -o -path /var/cache/apt -o -path /var/cache/debconf -o -path /var/cache/man -o -path /var/log \) \
+        -prune -o -print | sort
 }
 
 check_install_purge() {
