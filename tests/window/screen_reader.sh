@@ -31,6 +31,10 @@ start_orca() {
         echo 'AudioOutputMethod "alsa"' >>"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
         speech-dispatcher --run-single --timeout 0 >"$work/speech/stdout" 2>&1 9>&- &
         helper_pids="$! $helper_pids"
+        # Orca that finds no socket yet tries to start a server of its own, which the
+        # running one refuses, and then speaks nowhere (seen with Orca 47).
+        wait_until 10 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" \
+            || fail "speech-dispatcher did not open its socket: $(tail -n 3 "$work/speech/stdout")"
     fi
     orca --debug-file="$work/orca$((++orca_runs)).log" >>"$work/orca.out" 2>&1 9>&- &
     orca_pid=$!
