@@ -39,7 +39,7 @@ start_orca() {
     orca --debug-file="$work/orca$((++orca_runs)).log" >>"$work/orca.out" 2>&1 9>&- &
     orca_pid=$!
     helper_pids="$orca_pid $helper_pids"
-    wait_spoken 'Screen reader on\.' 20
+    wait_spoken 'Screen reader on' 20
 }
 
 # Ends Orca as a desktop does at logout, so that it lets go of the keyboard.
@@ -56,12 +56,17 @@ spoken() {
         | sed 's/<[^>]*>//g'
 }
 
-# How many utterances so far match the extended regular expression, as a whole line.
-count_spoken() { spoken | grep -c -x -E "$1" || true; }
+# An utterance that says PATTERN (an extended regular expression) as whole words,
+# with or without the full stop after it: Orca 43 speaks a window's name and its
+# description apart, newer ones as one utterance.
+saying() { echo "(.* )?($1)\.?( .*)?"; }
+
+# How many utterances so far say the pattern.
+count_spoken() { spoken | grep -c -x -E "$(saying "$1")" || true; }
 
 # Waits until Orca has spoken a line matching the pattern (10 s unless given), after the first $after lines.
 after=0
-spoken_since_mark() { spoken | tail -n +$((after + 1)) | grep -q -x -E "$1"; }
+spoken_since_mark() { spoken | tail -n +$((after + 1)) | grep -q -x -E "$(saying "$1")"; }
 wait_spoken() {
     wait_until "${2:-10}" spoken_since_mark "$1" && return 0
     fail "Orca did not say \"$1\"; it said:
@@ -77,6 +82,6 @@ mark_spoken() { after=$(spoken | wc -l); }
 read_status_bar() {
     mark_spoken
     xdotool key Insert+KP_Enter Insert+KP_Enter
-    wait_spoken 'Score: [0-9]+\.'
-    spoken | tail -n +$((after + 1)) | sed -n 's/^Bonus: \([0-9]*\)\.$/\1/p' | tail -n 1
+    wait_spoken 'Score: [0-9]+'
+    spoken | tail -n +$((after + 1)) | grep -o -E 'Bonus: [0-9]+' | tail -n 1 | sed 's/^Bonus: //'
 }

@@ -60,7 +60,7 @@ start_accessibility_bus
 start_orca
 open_start_window
 open_play_window
-wait_spoken 'Zellomar game frame\.'
+wait_spoken 'Zellomar game frame'
 # Orca hears each new count of the bonus and asks after the label: a few messages
 # on the accessibility bus each second, which the D-Bus thread sends and reads.
 measure "Orca" 60
