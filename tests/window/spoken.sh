@@ -16,9 +16,9 @@ start_accessibility_bus
 start_orca
 
 open_start_window
-wait_spoken 'Zellomar start frame'
+wait_spoken 'Zellomar start( frame)?'
 open_play_window
-wait_spoken 'Zellomar game frame'
+wait_spoken 'Zellomar game( frame)?'
 [ "$(count_spoken 'Zellomar frame')" -eq 0 ] || fail "a window was called just \"Zellomar frame\""
 
 # The counters with their values of the moment: the bonus read later is lower.
@@ -80,10 +80,10 @@ open_play_window
 start_orca
 mark_spoken
 xdotool windowactivate --sync "$start"
-wait_spoken 'Zellomar start frame'
+wait_spoken 'Zellomar start( frame)?'
 mark_spoken
 xdotool windowactivate --sync "$play"
-wait_spoken 'Zellomar game frame'
+wait_spoken 'Zellomar game( frame)?'
 if reads_counters; then
     [ -n "$(read_status_bar)" ] || fail "no bonus read from the status bar of a game started before Orca"
 fi

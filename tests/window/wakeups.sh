@@ -60,7 +60,9 @@ start_accessibility_bus
 start_orca
 open_start_window
 open_play_window
-wait_spoken 'Zellomar game frame'
-# Orca hears each new count of the bonus and asks after the label: a few messages
-# on the accessibility bus each second, which the D-Bus thread sends and reads.
-measure "Orca" 60
+wait_spoken 'Zellomar game( frame)?'
+# Orca hears each new count of the bonus and asks after the label: messages on
+# the accessibility bus each second, which the D-Bus thread sends and reads. Orca 43
+# asks a few (under 30 while the main thread wakes 300 times), unstable's Orca more
+# (72 seen); the main thread's count, the game's own, stays the same.
+measure "Orca" 150
