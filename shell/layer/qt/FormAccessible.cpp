@@ -63,6 +63,11 @@ FormAccessible::~FormAccessible()
         QAccessible::deleteAccessibleInterface(m_noticeId);
 }
 
+FormAccessible *FormAccessible::of(QWidget *window)
+{
+    return dynamic_cast<FormAccessible *>(QAccessible::queryAccessibleInterface(window));
+}
+
 void FormAccessible::install()
 {
     static FocusTeller focusTeller;
@@ -72,7 +77,7 @@ void FormAccessible::install()
 
 QAccessibleInterface *FormAccessible::interfaceIn(QWidget *window, const WindowlessControl &control)
 {
-    auto *form = dynamic_cast<FormAccessible *>(QAccessible::queryAccessibleInterface(window));
+    FormAccessible *form = of(window);
     if (!form || WindowlessAccessible::nameOf(control).isEmpty())
         return nullptr;
     return form->interfaceOf(control);
@@ -98,7 +103,7 @@ void FormAccessible::announceEnabled(const WindowlessControl &control, QWidget *
 
 void FormAccessible::announce(QWidget *window, const QString &message)
 {
-    auto *form = dynamic_cast<FormAccessible *>(QAccessible::queryAccessibleInterface(window));
+    FormAccessible *form = of(window);
     if (!form)
         return;
     const bool first = form->m_noticeId == 0;

@@ -18,6 +18,8 @@ public:
 
     // Gives every form's window, and every picture box, what a screen reader needs.
     static void install();
+    // What a screen reader sees of a form's window; none for any other widget.
+    static FormAccessible *of(QWidget *window);
     // Tell a listening screen reader that the control's name, or whether it is enabled, changed.
     static void announceName(const WindowlessControl &control, QWidget *window);
     static void announceEnabled(const WindowlessControl &control, QWidget *window);

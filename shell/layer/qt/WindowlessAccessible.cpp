@@ -71,7 +71,7 @@ QAccessibleInterface *WindowlessAccessible::childAt(int x, int y) const
 
 QAccessibleInterface *WindowlessAccessible::child(int index) const
 {
-    auto *form = dynamic_cast<FormAccessible *>(QAccessible::queryAccessibleInterface(&m_window));
+    FormAccessible *form = FormAccessible::of(&m_window);
     const std::vector<const WindowlessControl *> named = namedParts();
     if (!form || index < 0 || index >= static_cast<int>(named.size()))
         return nullptr;
