@@ -36,10 +36,26 @@ start_orca() {
         wait_until 10 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" \
             || fail "speech-dispatcher did not open its socket: $(tail -n 3 "$work/speech/stdout")"
     fi
-    orca --debug-file="$work/orca$((++orca_runs)).log" >>"$work/orca.out" 2>&1 9>&- &
+    orca_runs=$((orca_runs + 1))
+    orca --debug-file="$work/orca$orca_runs.log" >>"$work/orca.out" 2>&1 9>&- &
     orca_pid=$!
     helper_pids="$orca_pid $helper_pids"
     wait_spoken 'Screen reader on' 20
+    # Orca speaks before it listens: a window activated before Orca has asked for
+    # window events is lost to it (seen with Orca 48, which asks for them last).
+    wait_until 20 orca_listening || fail "Orca did not start listening for window events"
+}
+
+# Whether the accessibility registry lists listeners for the four window events that
+# Orca asks for when it starts.
+orca_listening() {
+    local bus events event
+    bus=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress) || return 1
+    events=$(dbus-send --bus="${bus// /}" --print-reply --dest=org.a11y.atspi.Registry /org/a11y/atspi/registry \
+        org.a11y.atspi.Registry.GetRegisteredEvents 2>/dev/null) || return 1
+    for event in activate create deactivate destroy; do
+        grep -qi "\"window:$event" <<<"$events" || return 1
+    done
 }
 
 # Ends Orca as a desktop does at logout, so that it lets go of the keyboard.

@@ -22,7 +22,7 @@ wait_spoken 'Zellomar game( frame)?'
 [ "$(count_spoken 'Zellomar frame')" -eq 0 ] || fail "a window was called just \"Zellomar frame\""
 
 # The counters with their values of the moment: the bonus read later is lower.
-# Orca 43 (Debian 12) reads the status bar's counters; Orca 47 (Debian 13) says
+# Orca 43 (Debian 12) reads the status bar's counters; Orca 48 (Debian 13) says
 # only "Counters status bar" so far, which is not yet mended: there the counters
 # are not checked, and the test says so.
 orca_version=$(orca --version 2>/dev/null | grep -o -E '[0-9]+' | head -n 1)
