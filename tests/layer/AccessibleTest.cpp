@@ -51,6 +51,12 @@ void describe(const QAccessibleInterface *node, int depth, std::vector<std::stri
                            : child->role() == QAccessible::StatusBar    ? "status bar "
                            : child->role() == QAccessible::Notification ? "notification "
                                                                         : "image ";
+        // A label's words reach a screen reader through its text as well as its name.
+        if (child->role() == QAccessible::StaticText) {
+            QAccessibleTextInterface *words = child->textInterface();
+            ASSERT_NE(words, nullptr);
+            EXPECT_EQ(words->text(0, words->characterCount()), child->text(QAccessible::Name));
+        }
         lines.push_back(std::string(static_cast<std::size_t>(depth) * 2, ' ') + role
                         + child->text(QAccessible::Name).toStdString());
         describe(child, depth + 1, lines);

@@ -120,3 +120,41 @@ QAccessible::State WindowlessAccessible::state() const
     state.invisible = !m_window.isVisible();
     return state;
 }
+
+void *WindowlessAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface && role() == QAccessible::StaticText)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return nullptr;
+}
+
+QString WindowlessAccessible::text(int startOffset, int endOffset) const
+{
+    const QString name = nameOf(m_control);
+    if (endOffset < 0 || endOffset > name.size())
+        endOffset = static_cast<int>(name.size());
+    startOffset = std::clamp(startOffset, 0, endOffset);
+    return name.mid(startOffset, endOffset - startOffset);
+}
+
+int WindowlessAccessible::characterCount() const
+{
+    return static_cast<int>(nameOf(m_control).size());
+}
+
+QRect WindowlessAccessible::characterRect(int offset) const
+{
+    return offset >= 0 && offset < characterCount() ? rect() : QRect();
+}
+
+int WindowlessAccessible::offsetAtPoint(const QPoint &point) const
+{
+    return rect().contains(point) && characterCount() > 0 ? 0 : -1;
+}
+
+QString WindowlessAccessible::attributes(int, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}

@@ -9,10 +9,12 @@ class QWidget;
 class WindowlessControl;
 
 // What a screen reader sees of a control that has no window of its own: a label
-// reads as text, named by its caption as the player reads it; any other control
-// as a picture with its given name; a control that holds parts as a status bar
-// whose children are its named parts. Placed where the control shows on the screen.
-class WindowlessAccessible : public QAccessibleInterface {
+// reads as text, named by its caption as the player reads it, and offers that
+// caption as its text too (newer screen readers read a label's words only so); any
+// other control as a picture with its given name; a control that holds parts as a
+// status bar whose children are its named parts. Placed where the control shows
+// on the screen.
+class WindowlessAccessible : public QAccessibleInterface, public QAccessibleTextInterface {
 public:
     WindowlessAccessible(const WindowlessControl &control, QWidget &window);
 
@@ -36,6 +38,23 @@ public:
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
+    void *interface_cast(QAccessible::InterfaceType type) override;
+
+    // A label's text, read-only, with no caret or selection; each character
+    // placed on the whole label.
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint &point) const override;
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
 
 private:
     std::vector<const WindowlessControl *> namedParts() const;
