@@ -61,6 +61,7 @@ orca_listening() {
 # Ends Orca as a desktop does at logout, so that it lets go of the keyboard.
 stop_orca() {
     kill "$orca_pid" 2>/dev/null || true
+    wait_until 10 none_running "$orca_pid" || kill -KILL "$orca_pid" 2>/dev/null || true
     wait "$orca_pid" 2>/dev/null || true
     orca_pid=""
 }

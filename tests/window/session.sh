@@ -30,12 +30,19 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/dat
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_STATE_HOME" "$XDG_CACHE_HOME"
 
 cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    for pid in $helper_pids; do kill "$pid" 2>/dev/null || true; done
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    local pids="$game_pid $helper_pids $wm_pid $xvfb_pid"
+    # shellcheck disable=SC2086 # empty ids stand for no process
+    kill $pids 2>/dev/null || true
+    # What has not ended 10 s after being asked is killed: unstable's Orca now and
+    # then hangs as it shuts down.
+    # shellcheck disable=SC2086
+    wait_until 10 none_running $pids || kill -KILL $pids 2>/dev/null || true
     wait 2>/dev/null || true
     rm -rf "$work"
+}
+none_running() {
+    local pid
+    for pid; do ! kill -0 "$pid" 2>/dev/null || return 1; done
 }
 trap cleanup EXIT
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
