@@ -10,7 +10,7 @@ work=$(mktemp -d)
 xvfb_pid=""
 wm_pid=""
 game_pid=""
-helper_pids="" # what a test starts besides these, stopped after the game in the order started
+helper_pids="" # what a test starts besides these, stopped after the game, the newest first
 
 # The windows' client areas (WxH) on a screen of 1024 x 768, and the boxes
 # (X Y W H in the play window's client area) of the panel's four captions.
@@ -29,14 +29,15 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/dat
     XDG_CACHE_HOME="$work/cache" XDG_STATE_HOME="$work/state"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_STATE_HOME" "$XDG_CACHE_HOME"
 
+# Stops what the test started one at a time, the newest first, each given 10 s to
+# end before it is killed: Orca that is stopped while the buses it speaks on go at
+# the same time now and then hangs (seen with unstable's Orca 51).
 cleanup() {
-    local pids="$game_pid $helper_pids $wm_pid $xvfb_pid"
-    # shellcheck disable=SC2086 # empty ids stand for no process
-    kill $pids 2>/dev/null || true
-    # What has not ended 10 s after being asked is killed: unstable's Orca now and
-    # then hangs as it shuts down.
-    # shellcheck disable=SC2086
-    wait_until 10 none_running $pids || kill -KILL $pids 2>/dev/null || true
+    local pid
+    for pid in $game_pid $helper_pids $wm_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || continue
+        wait_until 10 none_running "$pid" || kill -KILL "$pid" 2>/dev/null || true
+    done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
