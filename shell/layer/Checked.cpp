@@ -130,34 +130,30 @@ double toNumber(std::string_view text, std::string_view where)
     // an exponent. They are copied with a point for the conversion.
     std::string plain;
     std::size_t i = begin;
-    if (i < end && (text[i] == '+' || text[i] == '-'))
-        plain += text[i++];
-    std::size_t digits = 0;
-    while (i < end && isDigit(text[i])) {
-        plain += text[i++];
-        ++digits;
-    }
+    const auto copySign = [&] {
+        if (i < end && (text[i] == '+' || text[i] == '-'))
+            plain += text[i++];
+    };
+    const auto copyDigits = [&] { // how many were copied
+        const std::size_t first = i;
+        while (i < end && isDigit(text[i]))
+            plain += text[i++];
+        return i - first;
+    };
+    copySign();
+    std::size_t digits = copyDigits();
     if (i < end && (text[i] == point || text[i] == '.')) {
         plain += '.';
         ++i;
-        while (i < end && isDigit(text[i])) {
-            plain += text[i++];
-            ++digits;
-        }
+        digits += copyDigits();
     }
     if (digits == 0)
         mismatch();
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
         plain += 'e';
         ++i;
-        if (i < end && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
-        std::size_t exponentDigits = 0;
-        while (i < end && isDigit(text[i])) {
-            plain += text[i++];
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0)
+        copySign();
+        if (copyDigits() == 0)
             mismatch();
     }
     if (i != end)

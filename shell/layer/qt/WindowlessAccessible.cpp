@@ -47,9 +47,10 @@ QWindow *WindowlessAccessible::window() const
 
 QAccessibleInterface *WindowlessAccessible::parent() const
 {
-    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(&m_window);
-    auto *form = dynamic_cast<FormAccessible *>(window);
-    return form && m_control.statusBar() ? form->interfaceOf(*m_control.statusBar()) : window;
+    FormAccessible *form = FormAccessible::of(&m_window);
+    if (form && m_control.statusBar())
+        return form->interfaceOf(*m_control.statusBar());
+    return QAccessible::queryAccessibleInterface(&m_window);
 }
 
 std::vector<const WindowlessControl *> WindowlessAccessible::namedParts() const
@@ -130,11 +131,8 @@ void *WindowlessAccessible::interface_cast(QAccessible::InterfaceType type)
 
 QString WindowlessAccessible::text(int startOffset, int endOffset) const
 {
-    const QString name = nameOf(m_control);
-    if (endOffset < 0 || endOffset > name.size())
-        endOffset = static_cast<int>(name.size());
-    startOffset = std::clamp(startOffset, 0, endOffset);
-    return name.mid(startOffset, endOffset - startOffset);
+    // An end of -1 reads to the end of the text.
+    return nameOf(m_control).mid(startOffset, endOffset < 0 ? -1 : endOffset - startOffset);
 }
 
 int WindowlessAccessible::characterCount() const
