@@ -3,6 +3,7 @@
 #include "shell/FrmStart.h"
 #include "shell/layer/Program.h"
 #include "shell/layer/Rect.h"
+#include "shell/layer/qt/QtBackend.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,6 +93,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QtBackend::install();
     folder = new QTemporaryDir;
     QDir(folder->path()).mkpath(QStringLiteral("levels"));
     benchmark::Initialize(&argc, argv);

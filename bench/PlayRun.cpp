@@ -5,6 +5,7 @@
 #include "shell/FrmStart.h"
 #include "shell/Game.h"
 #include "shell/layer/Program.h"
+#include "shell/layer/qt/QtBackend.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -53,6 +54,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    QtBackend::install();
     program::dispatch([] {
         frmStart().Show();
         frmStart().cmdNew_Click();

@@ -6,6 +6,7 @@
 #include "play/FrmMain.h"
 #include "shell/layer/Program.h"
 #include "shell/layer/RuntimeError.h"
+#include "shell/layer/qt/QtBackend.h"
 
 #include <QApplication>
 #include <QDir>
@@ -97,6 +98,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LC_ALL", "C"); // a point is the decimal separator, as for strtod
     application = new QApplication(*argc, *argv);
+    QtBackend::install();
     folder = new QTemporaryDir;
     QDir(folder->path()).mkpath(QStringLiteral("levels"));
     levelPath = folder->filePath(QStringLiteral("levels/Level1.lvl")).toStdString();

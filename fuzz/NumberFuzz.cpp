@@ -5,6 +5,7 @@
 // text as a type mismatch. Any other outcome stops the run as a finding.
 #include "shell/layer/Checked.h"
 #include "shell/layer/RuntimeError.h"
+#include "shell/layer/qt/QtBackend.h"
 
 #include <locale.h>
 
@@ -49,6 +50,7 @@ std::optional<double> strtodWhole(const std::string &text)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     setenv("LC_ALL", "C", 1); // a point is the decimal separator, as for strtod
+    QtBackend::install();
     return 0;
 }
 

@@ -28,7 +28,7 @@ FrmMain::FrmMain()
     setAccessibleDescription(keysHelp);
     shpBall.setAccessibleName("Ball");
     lblStatus.setAccessibleName("Counters");
-    lblStatus.setStatusBarParts({&lblBonus, &lblLevel, &lblLives, &lblScore});
+    lblStatus.setParts({&lblBonus, &lblLevel, &lblLives, &lblScore});
     picCurrWall.setAccessibleName("Current wall");
 }
 

@@ -6,6 +6,7 @@
 #include "shell/layer/PictureBox.h"
 #include "shell/layer/Rect.h"
 #include "shell/layer/Shape.h"
+#include "shell/layer/StatusBar.h"
 #include "shell/layer/Timer.h"
 #include "shell/layer/Truth.h"
 #include "walls/WallInfo.h"
@@ -37,7 +38,7 @@ public:
     // Controls, from the back to the front; the current-wall box is a child
     // window and so lies in front of them all, and of the walls.
     Shape shpBall;
-    Label lblStatus;
+    StatusBar lblStatus;
     Label lblBonus;
     Label lblLevel;
     Label lblLives;

@@ -1,11 +1,11 @@
 #include "Checked.h"
 
+#include "shell/layer/Backend.h"
 #include "shell/layer/RuntimeError.h"
-
-#include <QLocale>
 
 #include <locale.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -22,9 +22,12 @@ namespace {
     throw RuntimeError(kind, what + detail);
 }
 
+// The value in full, with a point whatever the locale.
 std::string show(double value)
 {
-    return QString::number(value, 'g', 17).toStdString();
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
+    return std::string(text, written.ptr);
 }
 
 std::int16_t fit16(std::int32_t value, std::string_view where, const std::string &expression)
@@ -36,12 +39,6 @@ std::int16_t fit16(std::int32_t value, std::string_view where, const std::string
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-char localeDecimalPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point.at(0).unicode() < 128 ? point.at(0).toLatin1() : '.';
-}
 
 // The C locale, for reading the number once it is written the C way.
 locale_t cLocale()
@@ -118,7 +115,7 @@ double toNumber(std::string_view text, std::string_view where)
         return quote;
     };
     const auto mismatch = [&] { raise(ErrorKind::TypeMismatch, where, shown() + " is not a number"); };
-    const char point = localeDecimalPoint();
+    const char point = Backend::current().decimalPoint();
 
     std::size_t begin = 0, end = text.size();
     while (begin < end && isBlank(text[begin]))

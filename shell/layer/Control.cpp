@@ -1,11 +1,5 @@
 #include "Control.h"
 
-#include "shell/layer/Form.h"
-#include "shell/layer/qt/FormAccessible.h"
-#include "shell/layer/qt/Toolkit.h"
-
-#include <QAccessible>
-
 #include <cmath>
 #include <utility>
 
@@ -67,48 +61,4 @@ void Control::setAccessibleName(std::string name)
         return;
     m_accessibleName = std::move(name);
     accessibleNameChanged();
-}
-
-WindowlessControl::WindowlessControl(Form &form, const TwipRect &place, bool enabled)
-    : Control(form, place, enabled)
-{
-    form.addWindowless(this);
-}
-
-void WindowlessControl::setStatusBarParts(std::initializer_list<WindowlessControl *> parts)
-{
-    for (WindowlessControl *part : parts) {
-        part->m_statusBar = this;
-        m_statusBarParts.push_back(part);
-    }
-}
-
-void WindowlessControl::placeChanged(const PixelRect &before)
-{
-    // Only the old and the new area need painting again.
-    form().invalidate(before);
-    repaint();
-}
-
-void WindowlessControl::repaint() const
-{
-    form().invalidate(pixelRect());
-}
-
-void WindowlessControl::enabledChanged()
-{
-    repaint();
-    if (QAccessible::isActive())
-        FormAccessible::announceEnabled(*this, toolkit::widget(form()));
-}
-
-void WindowlessControl::accessibleNameChanged()
-{
-    announceName();
-}
-
-void WindowlessControl::announceName() const
-{
-    if (QAccessible::isActive())
-        FormAccessible::announceName(*this, toolkit::widget(form()));
 }

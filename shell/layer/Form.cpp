@@ -1,14 +1,9 @@
 #include "Form.h"
 
-#include "shell/layer/Program.h"
-#include "shell/layer/Timer.h"
-#include "shell/layer/qt/FormWindow.h"
-#include "shell/layer/qt/Toolkit.h"
-#include "shell/layer/qt/FormAccessible.h"
-
-#include <QAccessible>
-#include <QRect>
-#include <QRectF>
+#include "shell/layer/Backend.h"
+#include "shell/layer/LoadFollower.h"
+#include "shell/layer/Screen.h"
+#include "shell/layer/WindowPeer.h"
 
 #include <algorithm>
 
@@ -18,12 +13,12 @@ constexpr float frameHeightTwips = pixelsToTwips(Form::frameTopPixels + Form::fr
 } // namespace
 
 Form::Form(const Design &design)
-    : m_window(std::make_unique<FormWindow>(*this, design.frame == Frame::FixedTool)),
-      m_background(design.background),
+    : m_background(design.background),
       m_width(design.clientWidth + frameWidthTwips),
-      m_height(design.clientHeight + frameHeightTwips)
+      m_height(design.clientHeight + frameHeightTwips),
+      m_window(Backend::current().makeWindow(*this, design.frame == Frame::FixedTool))
 {
-    m_window->setWindowTitle(toolkit::text(design.caption));
+    m_window->setTitle(design.caption);
     m_surface.setChangeHandler([this](int x, int y, int w, int h) { invalidate({x, y, w, h}); });
     resizeClient();
 }
@@ -42,22 +37,12 @@ void Form::Load()
 void Form::Show()
 {
     Load();
-    if (m_window->isVisible()) {
-        // A window manager may minimise a window that offers no button for it, and a
-        // window kept out of the taskbar has no other way back than being shown again.
-        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
-        m_window->raise();
-        m_window->activateWindow();
-        return;
-    }
-    if (!m_placed) {
+    if (!m_placed && !m_window->isVisible()) {
         const program::PixelPoint place = program::placeOnScreen(twipsToPixels(m_width), twipsToPixels(m_height));
-        m_window->move(place.x, place.y);
+        m_window->moveTo(place.x, place.y);
         m_placed = true;
     }
     m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
 }
 
 void Form::Unload()
@@ -78,7 +63,7 @@ void Form::Refresh()
     m_surface.clear();
     // The copies that follow land on the kept surface, so one paint at the next
     // turn of the event loop shows the same picture as painting now and again.
-    m_window->update();
+    m_window->repaint();
 }
 
 void Form::setWidth(float twips)
@@ -100,18 +85,17 @@ bool Form::isVisible() const
 
 void Form::setAccessibleDescription(const std::string &text)
 {
-    m_window->setAccessibleDescription(toolkit::text(text));
+    m_window->setAccessibleDescription(text);
 }
 
 void Form::setAccessibleName(const std::string &name)
 {
-    m_window->setAccessibleName(toolkit::text(name));
+    m_window->setAccessibleName(name);
 }
 
 void Form::announce(const std::string &message) const
 {
-    if (QAccessible::isActive())
-        FormAccessible::announce(m_window.get(), toolkit::text(message));
+    m_window->announce(message);
 }
 
 void Form::resizeClient()
@@ -120,44 +104,44 @@ void Form::resizeClient()
     const int height = std::max(0, twipsToPixels(m_height) - frameTopPixels - frameBottomPixels);
     if (m_surface.width() == width && m_surface.height() == height)
         return;
-    m_window->setFixedSize(width, height);
+    m_window->setClientSize(width, height);
     m_surface.resize(width, height);
 }
 
-void Form::addWindowless(WindowlessControl *control)
+void Form::add(WindowlessControl &control)
 {
-    m_windowless.push_back(control);
+    m_windowless.push_back(&control);
 }
 
-void Form::addTimer(Timer *timer)
+void Form::remove(const WindowlessControl &control)
 {
-    m_timers.push_back(timer);
+    std::erase(m_windowless, &control);
+}
+
+void Form::add(LoadFollower &timer)
+{
+    m_timers.push_back(&timer);
+}
+
+void Form::remove(const LoadFollower &timer)
+{
+    std::erase(m_timers, &timer);
 }
 
 void Form::invalidate(const PixelRect &area)
 {
-    const QRect pixels = toolkit::rect(area);
-    if (!m_window->isVisible())
-        return;
-    // On a scaled desktop a control's edge falls inside a device pixel and its
-    // antialiased rim reaches the next one: mark whole device pixels, one more
-    // all round, or a moving ball leaves its rim behind.
-    const qreal ratio = m_window->devicePixelRatioF();
-    const QRect device = QRectF(QPointF(pixels.topLeft()) * ratio, QSizeF(pixels.size()) * ratio)
-                             .toAlignedRect()
-                             .adjusted(-1, -1, 1, 1);
-    m_window->update(QRectF(QPointF(device.topLeft()) / ratio, QSizeF(device.size()) / ratio).toAlignedRect());
+    m_window->repaint(area);
 }
 
 void Form::syncTimers()
 {
-    for (Timer *timer : m_timers)
+    for (LoadFollower *timer : m_timers)
         timer->sync();
 }
 
 void Form::stopTimers()
 {
-    for (Timer *timer : m_timers)
+    for (LoadFollower *timer : m_timers)
         timer->stop();
 }
 
@@ -165,9 +149,4 @@ void Form::shutDown()
 {
     stopTimers();
     m_window->hide();
-}
-
-QWidget *toolkit::widget(const Form &form)
-{
-    return &form.window();
 }

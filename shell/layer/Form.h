@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-class FormWindow;
-class Timer;
+class LoadFollower;
+class WindowPeer;
 class WindowlessControl;
 
 // A top-level window. Its Width and Height are the outer size in twips: the
@@ -81,9 +81,13 @@ public:
 
     // For the layer's controls and the program's lifecycle; the toolkit's window
     // is reached through qt/Toolkit.h.
-    FormWindow &window() const { return *m_window; }
-    void addWindowless(WindowlessControl *control);
-    void addTimer(Timer *timer);
+    WindowPeer &window() const { return *m_window; }
+    // A control or a timer registers itself while it lives: the form never
+    // reaches one that has gone.
+    void add(WindowlessControl &control);
+    void remove(const WindowlessControl &control);
+    void add(LoadFollower &timer);
+    void remove(const LoadFollower &timer);
     void invalidate(const PixelRect &pixels);
     const std::vector<WindowlessControl *> &windowlessControls() const { return m_windowless; }
     Colour background() const { return m_background; }
@@ -94,14 +98,16 @@ private:
     void resizeClient();
     void syncTimers();
 
-    std::unique_ptr<FormWindow> m_window;
     Surface m_surface;
+    // Registered, not owned: each removes itself as it goes.
     std::vector<WindowlessControl *> m_windowless;
-    std::vector<Timer *> m_timers;
+    std::vector<LoadFollower *> m_timers;
     Colour m_background;
     float m_width = 0.0f;
     float m_height = 0.0f;
     bool m_loaded = false;
     bool m_placed = false;
     long m_refreshes = 0;
+    // Last, so that it goes first: while it goes, the form is whole.
+    std::unique_ptr<WindowPeer> m_window;
 };

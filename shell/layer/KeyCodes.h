@@ -24,9 +24,3 @@ inline constexpr std::int16_t Shift = 1;
 inline constexpr std::int16_t Ctrl = 2;
 inline constexpr std::int16_t Alt = 4;
 } // namespace shiftMask
-
-// The virtual-key code of a toolkit key (letters as their upper-case character
-// codes, digits as theirs); 0 for a key that has none.
-std::int16_t virtualKey(int toolkitKey);
-// The shift state of the toolkit's modifier flags.
-std::int16_t shiftState(int toolkitModifiers);

@@ -1,7 +1,6 @@
 #include "Label.h"
 
-#include "shell/layer/qt/QtLook.h"
-#include "shell/layer/qt/Toolkit.h"
+#include "shell/layer/Painter.h"
 
 #include <utility>
 
@@ -20,16 +19,32 @@ void Label::setCaption(std::string caption)
     announceName();
 }
 
-void Label::paint(Painter &on) const
+void Label::paint(Painter &painter) const
 {
-    QPainter &painter = on.qt;
-    const QRect area = toolkit::rect(pixelRect());
-    painter.fillRect(area, toQColor(systemColour::buttonFace));
-    if (m_caption.empty())
-        return;
-    QString text = toolkit::text(m_caption);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    painter.setFont(toQFont(m_font));
-    painter.setPen(toQColor(Enabled() ? systemColour::buttonText : systemColour::grey));
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    const PixelRect area = pixelRect();
+    painter.fill(area, systemColour::buttonFace);
+    if (!m_caption.empty())
+        painter.drawText(area, m_caption, m_font, Enabled() ? systemColour::buttonText : systemColour::grey);
+}
+
+std::string Label::accessibleText() const
+{
+    return AccessibleName().empty() ? spokenCaption(m_caption) : AccessibleName();
+}
+
+std::string spokenCaption(const std::string &caption)
+{
+    std::string spoken;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        const char c = caption[i];
+        if (c == '\r' && i + 1 < caption.size() && caption[i + 1] == '\n')
+            continue; // the LF that follows makes the space
+        if (c == '\r' || c == '\n')
+            spoken += ' ';
+        else if (c != '&')
+            spoken += c;
+        else if (i + 1 < caption.size() && caption[i + 1] == '&')
+            spoken += caption[++i]; // "&&" shows one ampersand
+    }
+    return spoken;
 }

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "shell/layer/Control.h"
 #include "shell/layer/Picture.h"
 #include "shell/layer/Surface.h"
-
-#include <memory>
-
-class PictureWindow;
+#include "shell/layer/WindowedControl.h"
 
 // A picture box: a child window with a sunken border 2 pixels wide on each side
 // that shows its picture at the top left of its inside. One that sizes itself
 // takes, on each new picture, the picture's size plus the border, keeping its
 // left and top. Its hDC is its inside, (0, 0) at the picture's top left pixel,
 // usable while its window is hidden.
-class PictureBox : public Control {
+class PictureBox : public WindowedControl {
 public:
     static constexpr int borderPixels = 2;
     struct Design {
@@ -22,20 +18,14 @@ public:
     };
 
     PictureBox(Form &form, const TwipRect &place, const Design &design);
-    ~PictureBox() override;
 
     const Picture &GetPicture() const { return m_picture; }
     void setPicture(const Picture &picture);
     HDC hDC() { return &m_surface; }
-
-protected:
-    void placeChanged(const PixelRect &before) override;
-    void enabledChanged() override;
-    void accessibleNameChanged() override;
+    // What its window shows inside the border.
+    const Surface &inside() const { return m_surface; }
 
 private:
-    friend class PictureWindow;
-    std::unique_ptr<PictureWindow> m_window;
     Picture m_picture;
     Surface m_surface;
     bool m_autoSize;

@@ -1,14 +1,8 @@
 #include "Program.h"
 
+#include "shell/layer/Backend.h"
 #include "shell/layer/Form.h"
 #include "shell/layer/RuntimeError.h"
-#include "shell/layer/qt/Toolkit.h"
-
-#include <QApplication>
-#include <QGuiApplication>
-#include <QMessageBox>
-#include <QRect>
-#include <QScreen>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,8 +20,6 @@ struct EndRequest {};
 struct State {
     std::map<std::type_index, std::unique_ptr<Form>> forms;
     std::optional<std::string> folder;
-    int screenPixelsWide = 0;
-    int screenPixelsHigh = 0;
     bool ended = false;
     int status = 0;
 };
@@ -36,19 +28,6 @@ State &state()
 {
     static State s;
     return s;
-}
-
-// The primary monitor's place on the desktop, in pixels; a size set by a test
-// stands at the desktop's corner.
-QRect screenPixels()
-{
-    const State &s = state();
-    if (s.screenPixelsWide > 0)
-        return {0, 0, s.screenPixelsWide, s.screenPixelsHigh};
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        throw RuntimeError(ErrorKind::PropertyAccess, "the screen's size is not known");
-    return screen->geometry();
 }
 
 void finish(int status)
@@ -60,8 +39,7 @@ void finish(int status)
     }
     for (auto &[type, form] : s.forms)
         form->shutDown();
-    if (QCoreApplication::instance())
-        QCoreApplication::exit(s.status);
+    Backend::current().quit(s.status);
 }
 
 void report(const std::string &message)
@@ -75,8 +53,7 @@ void report(const std::string &message)
     const std::string line = "Zellomar: run-time error: " + printable(message);
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
-    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        QMessageBox::critical(nullptr, QStringLiteral("Zellomar"), toolkit::text(line));
+    Backend::current().showError(line);
     finish(1);
 }
 
@@ -99,29 +76,6 @@ std::string folder()
 void setFolder(std::string folder)
 {
     state().folder = std::move(folder);
-}
-
-float screenWidth()
-{
-    return pixelsToTwips(screenPixels().width());
-}
-
-float screenHeight()
-{
-    return pixelsToTwips(screenPixels().height());
-}
-
-PixelPoint placeOnScreen(int outerWidth, int outerHeight)
-{
-    const QRect screen = screenPixels();
-    return {screen.x() + std::max(0, (screen.width() - outerWidth) / 2),
-            screen.y() + std::max(0, (screen.height() - outerHeight) / 2)};
-}
-
-void setScreenPixels(int width, int height)
-{
-    state().screenPixelsWide = width;
-    state().screenPixelsHigh = height;
 }
 
 void End()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/layer/Screen.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,22 +18,8 @@ namespace program {
 std::string folder();
 void setFolder(std::string folder);
 
-// The screen's size in twips; tests may set a size in pixels.
-float screenWidth();
-float screenHeight();
-void setScreenPixels(int width, int height);
-
-// Where a window of this outer size in pixels goes on the desktop, as the
-// position of its outer top-left corner: centred on the screen, and at the
-// screen's left or top edge along a side where it does not fit, so that its
-// title bar stays in reach. The screen is the primary monitor, which need not
-// begin at the desktop's top-left corner.
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-};
-PixelPoint placeOnScreen(int outerWidth, int outerHeight);
-
+// The toolkit's side of the lifecycle (run and preferPlainImageUpload) is the
+// backend's, in qt/Run.cpp.
 // Starts the toolkit on the display that answers (X11, else Wayland), runs `start`
 // as the first handler and then every event until the program ends; returns the
 // exit status. With no display that answers it says so on stderr and returns 1.

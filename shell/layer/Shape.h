@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/layer/Control.h"
+#include "shell/layer/WindowlessControl.h"
 
 // A borderless filled circle; it takes no events and no focus.
 class Shape : public WindowlessControl {

@@ -1,36 +1,23 @@
 #include "Surface.h"
 
-#include "shell/layer/qt/Toolkit.h"
-
 #include <algorithm>
 #include <cstring>
 
-Surface::Surface()
-    : m_pixels(std::make_unique<Pixels>())
-{
-}
-
-Surface::~Surface() = default;
-
 void Surface::resize(int width, int height)
 {
-    m_pixels->image = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_ARGB32_Premultiplied);
-    m_pixels->image.fill(Qt::transparent);
+    m_pixels.width = std::max(width, 0);
+    m_pixels.height = std::max(height, 0);
+    m_pixels.argb.assign(static_cast<std::size_t>(m_pixels.width) * static_cast<std::size_t>(m_pixels.height), 0);
 }
 
 void Surface::clear()
 {
-    m_pixels->image.fill(Qt::transparent);
+    std::fill(m_pixels.argb.begin(), m_pixels.argb.end(), 0);
 }
 
-int Surface::width() const
+void Surface::setPixels(const Pixels &pixels)
 {
-    return m_pixels->image.width();
-}
-
-int Surface::height() const
-{
-    return m_pixels->image.height();
+    m_pixels = pixels;
 }
 
 int BitBlt(HDC dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, HDC src,
@@ -51,26 +38,17 @@ int BitBlt(HDC dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int
     if (left >= right || top >= bottom)
         return 1;
 
-    const QImage &from = src->m_pixels->image;
-    QImage &to = dst->m_pixels->image;
-    const auto rowBytes = static_cast<std::size_t>(right - left) * 4;
-    for (std::int64_t row = top; row < bottom; ++row) {
-        const uchar *in = from.constScanLine(static_cast<int>(ySrc + row)) + (xSrc + left) * 4;
-        uchar *out = to.scanLine(static_cast<int>(y + row)) + (x + left) * 4;
-        std::memmove(out, in, rowBytes);
-    }
+    const auto at = [](const Pixels &pixels, std::int64_t px, std::int64_t py) {
+        return static_cast<std::size_t>(py * pixels.width + px);
+    };
+    const std::uint32_t *from = src->m_pixels.argb.data();
+    std::uint32_t *to = dst->m_pixels.argb.data();
+    const auto rowBytes = static_cast<std::size_t>(right - left) * sizeof(std::uint32_t);
+    for (std::int64_t row = top; row < bottom; ++row)
+        std::memmove(to + at(dst->m_pixels, x + left, y + row), from + at(src->m_pixels, xSrc + left, ySrc + row),
+                     rowBytes);
     if (dst->m_changed)
         dst->m_changed(static_cast<int>(x + left), static_cast<int>(y + top), static_cast<int>(right - left),
                        static_cast<int>(bottom - top));
     return 1;
-}
-
-const QImage &toolkit::image(const Surface &surface)
-{
-    return surface.pixels().image;
-}
-
-void toolkit::setImage(Surface &surface, const QImage &image)
-{
-    surface.pixels().image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "shell/layer/Pixels.h"
+
 #include <cstdint>
 #include <functional>
-#include <memory>
-
-struct Pixels;
 
 // A drawing context: pixels that keep what is drawn on them. A window's
 // surface starts transparent, so whatever the window paints beneath shows
@@ -13,18 +12,18 @@ class Surface {
 public:
     using ChangeHandler = std::function<void(int x, int y, int width, int height)>;
 
-    Surface();
-    ~Surface();
+    Surface() = default;
     Surface(const Surface &) = delete;
     Surface &operator=(const Surface &) = delete;
 
     void resize(int width, int height); // pixels; wipes the surface
     void clear();                        // back to transparent
-    // The pixels, for the toolkit behind the layer (qt/Toolkit.h).
-    const Pixels &pixels() const { return *m_pixels; }
-    Pixels &pixels() { return *m_pixels; }
-    int width() const;
-    int height() const;
+    // Takes a copy of these pixels, at their size.
+    void setPixels(const Pixels &pixels);
+    // For the toolkit behind the layer (qt/Toolkit.h).
+    const Pixels &pixels() const { return m_pixels; }
+    int width() const { return m_pixels.width; }
+    int height() const { return m_pixels.height; }
 
     // Told of every area that a copy onto this surface changed.
     void setChangeHandler(ChangeHandler handler) { m_changed = std::move(handler); }
@@ -32,7 +31,7 @@ public:
 private:
     friend int BitBlt(Surface *, std::int32_t, std::int32_t, std::int32_t, std::int32_t, Surface *,
                       std::int32_t, std::int32_t, std::uint32_t);
-    std::unique_ptr<Pixels> m_pixels;
+    Pixels m_pixels;
     ChangeHandler m_changed;
 };
 

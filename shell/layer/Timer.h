@@ -1,14 +1,18 @@
 #pragma once
 
+#include "shell/layer/LoadFollower.h"
+
 #include <functional>
 #include <memory>
 
+class Clock;
 class Form;
 
 // A window timer: while its window is loaded and it is enabled, its handler runs
 // once per Interval milliseconds, between other events. It keeps a steady rate
 // (a 10 ms timer ticks 100 times a second), never bunching ticks to catch up.
-class Timer {
+// It is registered with its form while it lives.
+class Timer final : public LoadFollower {
 public:
     struct Design {
         int interval = 0; // milliseconds
@@ -25,14 +29,13 @@ public:
     // Enabling starts a fresh interval.
     void setEnabled(bool enabled);
 
-    void sync(); // runs when it should, stopped otherwise
-    void stop(); // stopped until the next sync: its window was unloaded or the program ends
+    void sync() override;
+    void stop() override;
     bool isRunning() const;
     // Runs one tick now, as the toolkit would when the interval is up.
     void tick();
 
 private:
-    struct Clock; // the toolkit's timer
     Form &m_form;
     std::unique_ptr<Clock> m_clock;
     std::function<void()> m_handler;

@@ -13,8 +13,8 @@
 
 TEST(SpokenCaption, ALineBreakIsASpaceAndAccessMarksAreDropped)
 {
-    EXPECT_EQ(WindowlessAccessible::spokenCaption("Bonus:\r\n40").toStdString(), "Bonus: 40");
-    EXPECT_EQ(WindowlessAccessible::spokenCaption("E&xit\nA && B&").toStdString(), "Exit A & B");
+    EXPECT_EQ(spokenCaption("Bonus:\r\n40"), "Bonus: 40");
+    EXPECT_EQ(spokenCaption("E&xit\nA && B&"), "Exit A & B");
 }
 
 namespace {

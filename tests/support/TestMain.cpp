@@ -1,4 +1,6 @@
 // Runs a test binary's cases inside a real Qt application on the offscreen platform.
+#include "shell/layer/qt/QtBackend.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -16,5 +18,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    QtBackend::install();
     return RUN_ALL_TESTS();
 }

@@ -1,7 +1,7 @@
 #include "FormAccessible.h"
 
-#include "shell/layer/Control.h"
 #include "shell/layer/Form.h"
+#include "shell/layer/WindowlessControl.h"
 #include "shell/layer/qt/FormWindow.h"
 #include "shell/layer/qt/NoticeAccessible.h"
 #include "shell/layer/qt/PictureWindow.h"
@@ -42,7 +42,7 @@ public:
 QAccessibleInterface *makeInterface(const QString &, QObject *object)
 {
     if (auto *window = dynamic_cast<FormWindow *>(object))
-        return new FormAccessible(window, window->form());
+        return new FormAccessible(window);
     if (auto *picture = dynamic_cast<PictureWindow *>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
     return nullptr;
@@ -50,15 +50,13 @@ QAccessibleInterface *makeInterface(const QString &, QObject *object)
 
 } // namespace
 
-FormAccessible::FormAccessible(QWidget *window, const Form &form)
-    : QAccessibleWidget(window, QAccessible::Window), m_form(form)
+FormAccessible::FormAccessible(FormWindow *window)
+    : QAccessibleWidget(window, QAccessible::Window)
 {
 }
 
 FormAccessible::~FormAccessible()
 {
-    for (const auto &[control, id] : m_ids)
-        QAccessible::deleteAccessibleInterface(id);
     if (m_noticeId != 0)
         QAccessible::deleteAccessibleInterface(m_noticeId);
 }
@@ -75,15 +73,14 @@ void FormAccessible::install()
     QAccessible::installActivationObserver(&focusTeller);
 }
 
-QAccessibleInterface *FormAccessible::interfaceIn(QWidget *window, const WindowlessControl &control)
+QAccessibleInterface *FormAccessible::interfaceIn(FormWindow &window, const WindowlessControl &control)
 {
-    FormAccessible *form = of(window);
-    if (!form || WindowlessAccessible::nameOf(control).isEmpty())
+    if (!of(&window) || control.accessibleText().empty())
         return nullptr;
-    return form->interfaceOf(control);
+    return WindowlessAccessible::of(window, control);
 }
 
-void FormAccessible::announceName(const WindowlessControl &control, QWidget *window)
+void FormAccessible::announceName(const WindowlessControl &control, FormWindow &window)
 {
     if (QAccessibleInterface *interface = interfaceIn(window, control)) {
         QAccessibleEvent event(interface, QAccessible::NameChanged);
@@ -91,7 +88,7 @@ void FormAccessible::announceName(const WindowlessControl &control, QWidget *win
     }
 }
 
-void FormAccessible::announceEnabled(const WindowlessControl &control, QWidget *window)
+void FormAccessible::announceEnabled(const WindowlessControl &control, FormWindow &window)
 {
     if (QAccessibleInterface *interface = interfaceIn(window, control)) {
         QAccessible::State changed;
@@ -127,23 +124,25 @@ NoticeAccessible *FormAccessible::notice() const
     return m_noticeId == 0 ? nullptr : static_cast<NoticeAccessible *>(QAccessible::accessibleInterface(m_noticeId));
 }
 
-std::vector<const WindowlessControl *> FormAccessible::namedControls() const
+FormWindow &FormAccessible::formWindow() const
 {
-    // A control with nothing to call it by is left out, and a status bar's part is its child.
-    std::vector<const WindowlessControl *> named;
-    for (const WindowlessControl *control : m_form.windowlessControls())
-        if (!control->statusBar() && !WindowlessAccessible::nameOf(*control).isEmpty())
-            named.push_back(control);
-    return named;
+    return *static_cast<FormWindow *>(widget());
 }
 
 QAccessibleInterface *FormAccessible::interfaceOf(const WindowlessControl &control) const
 {
-    auto found = m_ids.find(&control);
-    if (found == m_ids.end())
-        found = m_ids.emplace(&control, QAccessible::registerAccessibleInterface(
-                                            new WindowlessAccessible(control, *widget()))).first;
-    return QAccessible::accessibleInterface(found->second);
+    return WindowlessAccessible::of(formWindow(), control);
+}
+
+std::vector<const WindowlessControl *> FormAccessible::namedControls() const
+{
+    // A control with nothing to call it by is left out, and a part is its holder's child.
+    std::vector<const WindowlessControl *> named;
+    const Form &form = formWindow().form();
+    for (const WindowlessControl *control : form.windowlessControls())
+        if (!control->accessibleText().empty() && !WindowlessAccessible::holderOf(form, *control))
+            named.push_back(control);
+    return named;
 }
 
 int FormAccessible::childCount() const
@@ -168,7 +167,7 @@ int FormAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     const std::vector<const WindowlessControl *> named = namedControls();
     if (const auto *windowless = dynamic_cast<const WindowlessAccessible *>(child)) {
-        const auto found = std::find(named.begin(), named.end(), &windowless->control());
+        const auto found = std::find(named.begin(), named.end(), windowless->control());
         return found == named.end() ? -1 : static_cast<int>(found - named.begin());
     }
     if (child && child == notice())

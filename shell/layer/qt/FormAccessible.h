@@ -2,10 +2,9 @@
 
 #include <QAccessibleWidget>
 
-#include <map>
 #include <vector>
 
-class Form;
+class FormWindow;
 class NoticeAccessible;
 class WindowlessControl;
 
@@ -13,7 +12,7 @@ class WindowlessControl;
 // named windowless controls, back to front, and then its child windows.
 class FormAccessible : public QAccessibleWidget {
 public:
-    FormAccessible(QWidget *window, const Form &form);
+    explicit FormAccessible(FormWindow *window);
     ~FormAccessible() override;
 
     // Gives every form's window, and every picture box, what a screen reader needs.
@@ -21,13 +20,11 @@ public:
     // What a screen reader sees of a form's window; none for any other widget.
     static FormAccessible *of(QWidget *window);
     // Tell a listening screen reader that the control's name, or whether it is enabled, changed.
-    static void announceName(const WindowlessControl &control, QWidget *window);
-    static void announceEnabled(const WindowlessControl &control, QWidget *window);
+    static void announceName(const WindowlessControl &control, FormWindow &window);
+    static void announceEnabled(const WindowlessControl &control, FormWindow &window);
     // Tells a listening screen reader the message once, as the window's notification.
     static void announce(QWidget *window, const QString &message);
 
-    // What a screen reader sees of one of the form's windowless controls.
-    QAccessibleInterface *interfaceOf(const WindowlessControl &control) const;
 
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
@@ -36,11 +33,11 @@ public:
 
 private:
     // The control as the screen reader knows it, or none when it is not in the tree.
-    static QAccessibleInterface *interfaceIn(QWidget *window, const WindowlessControl &control);
+    static QAccessibleInterface *interfaceIn(FormWindow &window, const WindowlessControl &control);
+    FormWindow &formWindow() const;
+    QAccessibleInterface *interfaceOf(const WindowlessControl &control) const;
     std::vector<const WindowlessControl *> namedControls() const;
     NoticeAccessible *notice() const;
 
-    const Form &m_form;
-    mutable std::map<const WindowlessControl *, QAccessible::Id> m_ids;
     QAccessible::Id m_noticeId = 0; // none until the first notice
 };

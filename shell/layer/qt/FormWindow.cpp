@@ -1,13 +1,15 @@
 #include "FormWindow.h"
 
-#include "shell/layer/Control.h"
 #include "shell/layer/Form.h"
-#include "shell/layer/KeyCodes.h"
 #include "shell/layer/Program.h"
+#include "shell/layer/WindowlessControl.h"
+#include "shell/layer/qt/KeyMap.h"
 #include "shell/layer/qt/QtLook.h"
-#include "shell/layer/qt/Toolkit.h"
+#include "shell/layer/qt/QtPainter.h"
+#include "shell/layer/qt/Convert.h"
 #include "shell/layer/qt/X11.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -33,12 +35,18 @@ FormWindow::FormWindow(Form &form, bool keepOutOfTaskbar)
     setAutoFillBackground(false);
 }
 
+FormWindow::~FormWindow()
+{
+    for (const auto &[serial, id] : m_accessibleIds)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
 void FormWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.fillRect(event->rect(), toQColor(m_form.background()));
-    Painter controls(painter);
+    QtPainter controls(painter);
     for (const WindowlessControl *control : m_form.windowlessControls())
         if (toolkit::rect(control->pixelRect()).intersects(event->rect()))
             control->paint(controls);

@@ -3,12 +3,12 @@
 #include "shell/layer/Look.h"
 #include "shell/layer/PictureBox.h"
 #include "shell/layer/qt/QtLook.h"
-#include "shell/layer/qt/Toolkit.h"
+#include "shell/layer/qt/Convert.h"
 
 #include <QAccessible>
 #include <QPainter>
 
-PictureWindow::PictureWindow(PictureBox &box, QWidget *parent)
+PictureWindow::PictureWindow(const PictureBox &box, QWidget *parent)
     : QWidget(parent), m_box(box)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -40,5 +40,5 @@ void PictureWindow::paintEvent(QPaintEvent *)
     painter.fillRect(1, h - 2, w - 2, 1, toQColor(systemColour::buttonFace));
     painter.fillRect(w - 2, 1, 1, h - 2, toQColor(systemColour::buttonFace));
     painter.setClipRect(b, b, w - 2 * b, h - 2 * b);
-    painter.drawImage(b, b, toolkit::image(m_box.m_surface));
+    painter.drawImage(b, b, toolkit::image(m_box.inside()));
 }

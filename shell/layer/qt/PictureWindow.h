@@ -4,14 +4,15 @@
 
 class PictureBox;
 
-// The toolkit window behind a PictureBox.
+// The toolkit window behind a PictureBox, a child of its form's window. The box
+// deletes it as the box goes, so it never outlives the box.
 class PictureWindow : public QWidget {
 public:
-    PictureWindow(PictureBox &box, QWidget *parent);
+    PictureWindow(const PictureBox &box, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    PictureBox &m_box;
+    const PictureBox &m_box;
 };

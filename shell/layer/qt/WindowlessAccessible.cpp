@@ -1,64 +1,84 @@
 #include "WindowlessAccessible.h"
 
-#include "shell/layer/Control.h"
-#include "shell/layer/Label.h"
-#include "shell/layer/qt/FormAccessible.h"
-#include "shell/layer/qt/Toolkit.h"
-
-#include <QWidget>
+#include "shell/layer/Form.h"
+#include "shell/layer/WindowlessControl.h"
+#include "shell/layer/qt/FormWindow.h"
+#include "shell/layer/qt/Convert.h"
 
 #include <algorithm>
 
-WindowlessAccessible::WindowlessAccessible(const WindowlessControl &control, QWidget &window)
-    : m_control(control), m_window(window)
+WindowlessAccessible::WindowlessAccessible(std::uint64_t serial, FormWindow &window)
+    : m_serial(serial), m_window(&window)
 {
 }
 
-QString WindowlessAccessible::nameOf(const WindowlessControl &control)
+QAccessibleInterface *WindowlessAccessible::of(FormWindow &window, const WindowlessControl &control)
 {
-    if (!control.AccessibleName().empty())
-        return toolkit::text(control.AccessibleName());
-    const auto *label = dynamic_cast<const Label *>(&control);
-    return label ? spokenCaption(label->Caption()) : QString();
+    auto &ids = window.accessibleIds();
+    auto found = ids.find(control.serial());
+    if (found == ids.end())
+        found = ids.emplace(control.serial(), QAccessible::registerAccessibleInterface(
+                                                  new WindowlessAccessible(control.serial(), window)))
+                    .first;
+    return QAccessible::accessibleInterface(found->second);
 }
 
-QString WindowlessAccessible::spokenCaption(const std::string &caption)
+const WindowlessControl *WindowlessAccessible::holderOf(const Form &form, const WindowlessControl &control)
 {
-    const QString text = toolkit::text(caption);
-    QString spoken;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            continue; // the LF that follows makes the space
-        if (c == u'\r' || c == u'\n')
-            spoken += u' ';
-        else if (c != u'&')
-            spoken += c;
-        else if (i + 1 < text.size() && text[i + 1] == u'&')
-            spoken += text[++i]; // "&&" shows one ampersand
+    for (const WindowlessControl *holder : form.windowlessControls()) {
+        const std::vector<const WindowlessControl *> parts = holder->accessibleParts();
+        if (std::find(parts.begin(), parts.end(), &control) != parts.end())
+            return holder;
     }
-    return spoken;
+    return nullptr;
+}
+
+QAccessible::Role WindowlessAccessible::roleOf(const WindowlessControl &control)
+{
+    switch (control.accessibleRole()) {
+    case AccessibleRole::StaticText: return QAccessible::StaticText;
+    case AccessibleRole::StatusBar: return QAccessible::StatusBar;
+    case AccessibleRole::Graphic: break;
+    }
+    return QAccessible::Graphic;
+}
+
+const WindowlessControl *WindowlessAccessible::control() const
+{
+    if (m_window)
+        for (const WindowlessControl *control : m_window->form().windowlessControls())
+            if (control->serial() == m_serial)
+                return control;
+    return nullptr;
+}
+
+QString WindowlessAccessible::name() const
+{
+    const WindowlessControl *shown = control();
+    return shown ? toolkit::text(shown->accessibleText()) : QString();
 }
 
 QWindow *WindowlessAccessible::window() const
 {
-    return m_window.windowHandle();
+    return m_window ? m_window->windowHandle() : nullptr;
 }
 
 QAccessibleInterface *WindowlessAccessible::parent() const
 {
-    FormAccessible *form = FormAccessible::of(&m_window);
-    if (form && m_control.statusBar())
-        return form->interfaceOf(*m_control.statusBar());
-    return QAccessible::queryAccessibleInterface(&m_window);
+    const WindowlessControl *shown = control();
+    if (!shown)
+        return nullptr;
+    const WindowlessControl *holder = holderOf(m_window->form(), *shown);
+    return holder ? of(*m_window, *holder) : QAccessible::queryAccessibleInterface(m_window);
 }
 
 std::vector<const WindowlessControl *> WindowlessAccessible::namedParts() const
 {
     std::vector<const WindowlessControl *> named;
-    for (const WindowlessControl *part : m_control.statusBarParts())
-        if (!nameOf(*part).isEmpty())
-            named.push_back(part);
+    if (const WindowlessControl *shown = control())
+        for (const WindowlessControl *part : shown->accessibleParts())
+            if (!part->accessibleText().empty())
+                named.push_back(part);
     return named;
 }
 
@@ -72,11 +92,10 @@ QAccessibleInterface *WindowlessAccessible::childAt(int x, int y) const
 
 QAccessibleInterface *WindowlessAccessible::child(int index) const
 {
-    FormAccessible *form = FormAccessible::of(&m_window);
     const std::vector<const WindowlessControl *> named = namedParts();
-    if (!form || index < 0 || index >= static_cast<int>(named.size()))
+    if (index < 0 || index >= static_cast<int>(named.size()))
         return nullptr;
-    return form->interfaceOf(*named[static_cast<std::size_t>(index)]);
+    return of(*m_window, *named[static_cast<std::size_t>(index)]);
 }
 
 int WindowlessAccessible::childCount() const
@@ -90,35 +109,38 @@ int WindowlessAccessible::indexOfChild(const QAccessibleInterface *child) const
     if (!part)
         return -1;
     const std::vector<const WindowlessControl *> named = namedParts();
-    const auto found = std::find(named.begin(), named.end(), &part->control());
+    const auto found = std::find(named.begin(), named.end(), part->control());
     return found == named.end() ? -1 : static_cast<int>(found - named.begin());
 }
 
 QString WindowlessAccessible::text(QAccessible::Text kind) const
 {
-    return kind == QAccessible::Name ? nameOf(m_control) : QString();
+    return kind == QAccessible::Name ? name() : QString();
 }
 
 QRect WindowlessAccessible::rect() const
 {
+    const WindowlessControl *shown = control();
+    if (!shown)
+        return {};
     // In screen coordinates, whole even where it reaches beyond the client area,
     // as a child window's is: a screen reader takes an empty one for a thing with no place.
-    const QRect area = toolkit::rect(m_control.pixelRect());
-    return {m_window.mapToGlobal(area.topLeft()), area.size()};
+    const QRect area = toolkit::rect(shown->pixelRect());
+    return {m_window->mapToGlobal(area.topLeft()), area.size()};
 }
 
 QAccessible::Role WindowlessAccessible::role() const
 {
-    if (!m_control.statusBarParts().empty())
-        return QAccessible::StatusBar;
-    return dynamic_cast<const Label *>(&m_control) ? QAccessible::StaticText : QAccessible::Graphic;
+    const WindowlessControl *shown = control();
+    return shown ? roleOf(*shown) : QAccessible::NoRole;
 }
 
 QAccessible::State WindowlessAccessible::state() const
 {
     QAccessible::State state;
-    state.disabled = !m_control.Enabled();
-    state.invisible = !m_window.isVisible();
+    const WindowlessControl *shown = control();
+    state.disabled = shown && !shown->Enabled();
+    state.invisible = !shown || !m_window->isVisible();
     return state;
 }
 
@@ -132,12 +154,12 @@ void *WindowlessAccessible::interface_cast(QAccessible::InterfaceType type)
 QString WindowlessAccessible::text(int startOffset, int endOffset) const
 {
     // An end of -1 reads to the end of the text.
-    return nameOf(m_control).mid(startOffset, endOffset < 0 ? -1 : endOffset - startOffset);
+    return name().mid(startOffset, endOffset < 0 ? -1 : endOffset - startOffset);
 }
 
 int WindowlessAccessible::characterCount() const
 {
-    return static_cast<int>(nameOf(m_control).size());
+    return static_cast<int>(name().size());
 }
 
 QRect WindowlessAccessible::characterRect(int offset) const

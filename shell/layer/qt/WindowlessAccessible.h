@@ -1,31 +1,35 @@
 #pragma once
 
 #include <QAccessibleInterface>
+#include <QPointer>
 
-#include <string>
+#include <cstdint>
 #include <vector>
 
-class QWidget;
+class Form;
+class FormWindow;
 class WindowlessControl;
 
-// What a screen reader sees of a control that has no window of its own: a label
-// reads as text, named by its caption as the player reads it, and offers that
-// caption as its text too (newer screen readers read a label's words only so); any
-// other control as a picture with its given name; a control that holds parts as a
-// status bar whose children are its named parts. Placed where the control shows
-// on the screen.
+// What a screen reader sees of a control that has no window of its own, in the
+// role and with the text the control states; a label offers its text through the
+// text interface too (newer screen readers read a label's words only so), and a
+// control that holds parts has its named parts as children. Placed where the
+// control shows on the screen. It holds the control by its serial number and
+// finds it among its form's: once the control or its window has gone, it is
+// invalid and reads as nothing.
 class WindowlessAccessible : public QAccessibleInterface, public QAccessibleTextInterface {
 public:
-    WindowlessAccessible(const WindowlessControl &control, QWidget &window);
+    WindowlessAccessible(std::uint64_t serial, FormWindow &window);
 
-    // The name a screen reader reads: the given name, or a label's caption.
-    static QString nameOf(const WindowlessControl &control);
-    // A caption as read aloud: each line break a space, the access-key marks dropped.
-    static QString spokenCaption(const std::string &caption);
+    // The control's interface, made at the first call; its window keeps it.
+    static QAccessibleInterface *of(FormWindow &window, const WindowlessControl &control);
+    // The control of the form that holds this one as a part, if any.
+    static const WindowlessControl *holderOf(const Form &form, const WindowlessControl &control);
+    static QAccessible::Role roleOf(const WindowlessControl &control);
+    // The control, or none when it has gone.
+    const WindowlessControl *control() const;
 
-    const WindowlessControl &control() const { return m_control; }
-
-    bool isValid() const override { return true; }
+    bool isValid() const override { return control() != nullptr; }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override;
     QAccessibleInterface *childAt(int x, int y) const override;
@@ -57,8 +61,9 @@ public:
     void scrollToSubstring(int, int) override {}
 
 private:
+    QString name() const;
     std::vector<const WindowlessControl *> namedParts() const;
 
-    const WindowlessControl &m_control;
-    QWidget &m_window;
+    std::uint64_t m_serial;
+    QPointer<FormWindow> m_window;
 };

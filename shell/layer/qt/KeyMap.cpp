@@ -1,4 +1,6 @@
-#include "KeyCodes.h"
+#include "KeyMap.h"
+
+#include "shell/layer/KeyCodes.h"
 
 #include <Qt>
 

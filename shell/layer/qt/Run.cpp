@@ -1,6 +1,6 @@
-#include "Program.h"
-
+#include "shell/layer/Program.h"
 #include "shell/layer/qt/FormAccessible.h"
+#include "shell/layer/qt/QtBackend.h"
 #include "shell/layer/qt/X11.h"
 
 #include <QApplication>
@@ -112,6 +112,7 @@ int run(int argc, char **argv, const std::function<void()> &start)
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    QtBackend::install();
     FormAccessible::install();
     x11::detectAutoRepeat();
     x11::closeDisplayCheck();
