@@ -3,11 +3,13 @@
 #include "shell/layer/Form.h"
 #include "shell/layer/WindowPeer.h"
 
+namespace {
+std::uint64_t madeSoFar = 0;
+} // namespace
+
 WindowlessControl::WindowlessControl(Form &form, const TwipRect &place, bool enabled)
-    : Control(form, place, enabled)
+    : Control(form, place, enabled), m_serial(++madeSoFar)
 {
-    static std::uint64_t made = 0;
-    m_serial = ++made;
     form.add(*this);
 }
 

@@ -45,5 +45,5 @@ protected:
     void announceName() const;
 
 private:
-    std::uint64_t m_serial;
+    const std::uint64_t m_serial;
 };

@@ -3,10 +3,10 @@
 #include "shell/layer/Form.h"
 #include "shell/layer/Program.h"
 #include "shell/layer/WindowlessControl.h"
+#include "shell/layer/qt/Convert.h"
 #include "shell/layer/qt/KeyMap.h"
 #include "shell/layer/qt/QtLook.h"
 #include "shell/layer/qt/QtPainter.h"
-#include "shell/layer/qt/Convert.h"
 #include "shell/layer/qt/X11.h"
 
 #include <QAccessible>
