@@ -9,8 +9,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Configures with make's ARGUMENTS (the set-up left out) and prints what make printed.
-configure() { make --no-print-directory -C "$source_folder" -o deps configure BUILD="$work/build" "$@" 2>&1; }
+# Configures with make's ARGUMENTS (the set-up left out) and prints what make printed;
+# nothing is taken from a make that runs the tests (make test WERROR=ON) or from
+# the environment.
+configure() {
+    env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL -u WERROR -u CMAKE_FLAGS -u BUILD \
+        make --no-print-directory -C "$source_folder" -o deps configure BUILD="$work/build" "$@" 2>&1
+}
 cached() { grep "^$1:" "$work/build/CMakeCache.txt" | cut -d= -f2-; }
 
 configure CMAKE_FLAGS=-DZELLOMAR_TESTS=OFF >/dev/null
