@@ -46,7 +46,8 @@ else
   [ -z "$unmet" ] || echo "  apt-get build-dep --no-install-recommends $top" >&2
   exit 1
 fi
-echo "Installing:$missing${unmet:+ $unmet}"
+[ -z "$missing" ] || echo "Installing:$missing"
+[ -z "$unmet" ] || echo "Installing the build dependencies: $unmet"
 # Another apt on the machine holds its lock for a while at most: wait for it.
 apt="$sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300"
 $apt update -qq
