@@ -8,24 +8,43 @@ override CMAKE_FLAGS += -DZELLOMAR_WERROR=$(WERROR)
 
 ASAN_BUILD ?= build-asan
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+ASAN_FLAGS = -DCMAKE_BUILD_TYPE=Debug -DZELLOMAR_WERROR=$(WERROR) -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
 
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+FUZZ_FLAGS = -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELLOMAR_WERROR=$(WERROR) \
+    -DZELLOMAR_FUZZ=ON -DZELLOMAR_TESTS=OFF
 
 BENCH_BUILD ?= build-release
+BENCH_FLAGS = -DCMAKE_BUILD_TYPE=Release -DZELLOMAR_WERROR=$(WERROR) -DZELLOMAR_TESTS=OFF -DZELLOMAR_BENCH=ON
 
 PACKAGE_BUILD ?= build-package
 REPRO_BUILD ?= build-reprotest
 
-.PHONY: run game test test-asan fuzz bench dist package reprotest test-on package-on deps build clean
+.PHONY: run game test test-asan fuzz bench dist package reprotest test-on package-on deps configure build clean
 
 deps:
 	@sh tools/install-deps.sh
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+# $(call configure,FOLDER,ARGUMENTS) configures the build folder FOLDER with cmake's
+# ARGUMENTS, which FOLDER/configure-args keeps. A folder configured with other
+# arguments (WERROR, CMAKE_FLAGS, the build type) is configured afresh, its cache
+# made from these arguments alone; one configured with the same is left as it is.
+quote = '$(subst ','\'',$(strip $(1)))'
+define configure
+	@if [ ! -f $(1)/CMakeCache.txt ] || [ "$$(cat $(1)/configure-args 2>/dev/null)" != $(call quote,$(2)) ]; then \
+	    fresh=$$([ -f $(1)/CMakeCache.txt ] && echo --fresh); rm -f $(1)/configure-args; \
+	    printf 'cmake %s-S . -B %s %s\n' "$${fresh:+$$fresh }" $(1) $(call quote,$(2)); \
+	    cmake $$fresh -S . -B $(1) $(2) && printf '%s\n' $(call quote,$(2)) >$(1)/configure-args; \
+	fi
+endef
 
-build: deps $(BUILD)/CMakeCache.txt
+# Configures $(BUILD) (make -o deps configure leaves out the set-up).
+configure: deps
+	$(call configure,$(BUILD),$(CMAKE_FLAGS))
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The display is checked before anything is built; only the game itself is built.
@@ -34,7 +53,7 @@ run:
 	@$(MAKE) --no-print-directory game
 	cd $(BUILD) && ./zellomar
 
-game: deps $(BUILD)/CMakeCache.txt
+game: configure
 	cmake --build $(BUILD) -j $(JOBS) --target zellomar
 
 test: build
@@ -42,8 +61,7 @@ test: build
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZELLOMAR_WERROR=$(WERROR) -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
-	    -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)"
+	$(call configure,$(ASAN_BUILD),$(ASAN_FLAGS))
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp \
 	    UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
@@ -53,14 +71,13 @@ test-asan: deps
 # they find lands in $(FUZZ_BUILD)/level_fuzz/findings and $(FUZZ_BUILD)/number_fuzz/findings.
 fuzz:
 	@sh tools/install-deps.sh fuzz
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELLOMAR_WERROR=$(WERROR) \
-	    -DZELLOMAR_FUZZ=ON -DZELLOMAR_TESTS=OFF
+	$(call configure,$(FUZZ_BUILD),$(FUZZ_FLAGS))
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target level_fuzz number_fuzz
 	@sh tools/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # Builds in Release and prints the benchmark table (see PERFORMANCE.md).
 bench: deps
-	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DZELLOMAR_WERROR=$(WERROR) -DZELLOMAR_TESTS=OFF -DZELLOMAR_BENCH=ON
+	$(call configure,$(BENCH_BUILD),$(BENCH_FLAGS))
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bash tools/bench.sh $(BENCH_BUILD)
 

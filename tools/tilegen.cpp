@@ -5,7 +5,10 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include "walls/TileNames.h"
+
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -108,20 +111,17 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    const struct {
-        const char *file;
-        QImage image;
-    } tiles[] = {
-        {"BlankWall.png", framedTile(white)},   {"SpikeWall.png", spikeTile()},
-        {"Wall01.png", framedTile(blue)},       {"Wall02.png", framedTile(green)},
-        {"Wall03.png", framedTile(yellow)},     {"Wall04.png", framedTile(magenta)},
-        {"ChWall01.png", splitTile(blue)},      {"ChWall02.png", splitTile(green)},
-        {"ChWall03.png", splitTile(yellow)},    {"ChWall04.png", splitTile(magenta)},
-        {"FullWall.png", checkerTile()},
+    // The pictures in the order of the game's tile kinds, whose table names their files.
+    const QImage images[] = {
+        framedTile(white), spikeTile(),         framedTile(blue),   framedTile(green),
+        framedTile(yellow), framedTile(magenta), splitTile(blue),    splitTile(green),
+        splitTile(yellow),  splitTile(magenta),  checkerTile(),
     };
-    for (const auto &tile : tiles) {
-        const QString path = folder.filePath(QString::fromLatin1(tile.file));
-        if (!tile.image.save(path, "PNG")) {
+    static_assert(std::size(images) == tileNames.size(), "one picture for each tile kind");
+    for (std::size_t i = 0; i < tileNames.size(); ++i) {
+        const std::string_view file = tileNames[i].picture;
+        const QString path = folder.filePath(QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size())));
+        if (!images[i].save(path, "PNG")) {
             std::fprintf(stderr, "tilegen: cannot write %s\n", qPrintable(path));
             return 1;
         }

@@ -32,7 +32,7 @@ FrmPics::FrmPics()
       picFullWall(*this, slot(10), tileBox)
 {
     for (const TileKind &tile : tileKinds)
-        (this->*tile.box).setPicture(Picture::fromResource(tile.picture));
+        (this->*tile.box).setPicture(Picture::fromResource(":/tiles/" + std::string(tile.picture)));
 }
 
 FrmPics &frmPics()

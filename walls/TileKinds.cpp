@@ -1,18 +1,29 @@
 #include "TileKinds.h"
 
-const std::array<TileKind, 11> tileKinds{{
-    {"BlankWall", &FrmPics::picBlankWall, ":/tiles/BlankWall.png"},
-    {"SpikeWall", &FrmPics::picSpikeWall, ":/tiles/SpikeWall.png"},
-    {"Wall01", &FrmPics::picWall01, ":/tiles/Wall01.png"},
-    {"Wall02", &FrmPics::picWall02, ":/tiles/Wall02.png"},
-    {"wall03", &FrmPics::picWall03, ":/tiles/Wall03.png"},
-    {"Wall04", &FrmPics::picWall04, ":/tiles/Wall04.png"},
-    {"ChWall01", &FrmPics::picChWall01, ":/tiles/ChWall01.png"},
-    {"ChWall02", &FrmPics::picChWall02, ":/tiles/ChWall02.png"},
-    {"Chwall03", &FrmPics::picChWall03, ":/tiles/ChWall03.png"},
-    {"ChWall04", &FrmPics::picChWall04, ":/tiles/ChWall04.png"},
-    {"FullWall", &FrmPics::picFullWall, ":/tiles/FullWall.png"},
-}};
+#include <cstddef>
+#include <iterator>
+
+namespace {
+
+// The tile window's boxes, in the order of tileNames.
+constexpr PictureBox FrmPics::*boxes[] = {
+    &FrmPics::picBlankWall, &FrmPics::picSpikeWall, &FrmPics::picWall01,   &FrmPics::picWall02,
+    &FrmPics::picWall03,    &FrmPics::picWall04,    &FrmPics::picChWall01, &FrmPics::picChWall02,
+    &FrmPics::picChWall03,  &FrmPics::picChWall04,  &FrmPics::picFullWall,
+};
+static_assert(std::size(boxes) == tileNames.size(), "one box for each tile kind");
+
+constexpr std::array<TileKind, tileNames.size()> pairedWithBoxes()
+{
+    std::array<TileKind, tileNames.size()> kinds{};
+    for (std::size_t i = 0; i < kinds.size(); ++i)
+        kinds[i] = {tileNames[i].kind, boxes[i], tileNames[i].picture};
+    return kinds;
+}
+
+} // namespace
+
+const std::array<TileKind, tileNames.size()> tileKinds = pairedWithBoxes();
 
 PictureBox &TileFor(const std::string &kind)
 {

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "FrmPics.h"
+#include "TileNames.h"
 
 #include <array>
 #include <string>
+#include <string_view>
 
-// A tile kind: the name a level file gives it, matched whole, exactly and
-// case-sensitively ("wall03" and "Chwall03" are spelt so), its box on the tile
-// window, and its picture among those built into the program.
+// A tile kind (its name and picture from tileNames) with its box on the tile window.
 struct TileKind {
-    const char *name;
+    std::string_view name;
     PictureBox FrmPics::*box;
-    const char *picture;
+    std::string_view picture;
 };
 
-extern const std::array<TileKind, 11> tileKinds;
+extern const std::array<TileKind, tileNames.size()> tileKinds;
 
 // The tile box for a wall's kind; any other kind, the empty one included, gets the blank tile.
 PictureBox &TileFor(const std::string &kind);

@@ -46,13 +46,13 @@ protected:
 TEST_F(TilesTest, EveryTileIs72By36AndItsBoxAddsTheBorder)
 {
     FrmPics &pics = frmPics();
-    for (PictureBox *box : {&pics.picBlankWall, &pics.picSpikeWall, &pics.picWall01, &pics.picWall02,
-                            &pics.picWall03, &pics.picWall04, &pics.picChWall01, &pics.picChWall02,
-                            &pics.picChWall03, &pics.picChWall04, &pics.picFullWall}) {
-        EXPECT_EQ(box->GetPicture().width(), 72);
-        EXPECT_EQ(box->GetPicture().height(), 36);
-        EXPECT_EQ(box->Width(), 1140);
-        EXPECT_EQ(box->Height(), 600);
+    for (const TileKind &tile : tileKinds) {
+        PictureBox &box = pics.*tile.box;
+        EXPECT_EQ(box.GetPicture().width(), 72) << tile.name;
+        EXPECT_EQ(box.GetPicture().height(), 36) << tile.name;
+        EXPECT_EQ(box.Width(), 1140) << tile.name;
+        EXPECT_EQ(box.Height(), 600) << tile.name;
+        EXPECT_EQ(&TileFor(std::string(tile.name)), &box);
     }
     EXPECT_FALSE(pics.isVisible());
 }
