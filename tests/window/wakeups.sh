@@ -22,9 +22,9 @@ other_wakeups() {
 all_wakeups() { echo "$(main_wakeups) $(other_wakeups)"; }
 
 # Plays until the main thread has woken 300 times, then rests paused for 2 s; $1
-# says how. The other threads may wake $2 times (30 unless given), and $3 times
-# more for each second that the 300 wake-ups took (0 unless given): what a screen
-# reader asks comes with each bonus tick, once a second, however slow the ball.
+# says how. The other threads may wake $2 times, and $3 times more for each
+# second that the 300 wake-ups took: what a screen reader asks comes with each
+# bonus tick, once a second, however slow the ball.
 measure() {
     local main0 other0 main other start seconds allowed
     # The windows settle after activation: the other threads rest for half a second.
@@ -37,7 +37,7 @@ measure() {
     main=$(($(main_wakeups) - main0))
     other=$(($(other_wakeups) - other0))
     seconds=$(((($(now_us) - start) + 999999) / 1000000))
-    allowed=$((${2:-30} + ${3:-0} * seconds))
+    allowed=$(($2 + $3 * seconds))
     echo "$1, playing: the main thread woke $main times in $seconds s, the other threads $other times ($allowed allowed)"
     [ "$main" -ge 300 ] || fail "$1: the main thread woke only $main times in 60 s: is the ball running?"
     [ "$other" -lt "$allowed" ] || fail "$1: the other threads woke $other times while the main thread woke $main times"
@@ -60,7 +60,7 @@ measure() {
 
 open_start_window
 open_play_window
-measure "No screen reader"
+measure "No screen reader" 30 3
 stop_display
 orca_free || skip_without_orca
 
