@@ -39,8 +39,8 @@ tree=$("${atspi[@]}" tree) || fail "could not read the tree"
 $(diff <(echo "$expected") <(echo "$tree"))"
 
 # The listener hears the bonus once it is live. Then five counts below the one
-# that the label shows: the game's first tick after that look and its fifth lie at
-# least four seconds apart. Each count is heard once.
+# that the label shows, each heard once: they take at least three seconds, the
+# first tick after that look being due up to a second before it.
 heard() { wc -l <"$work/names"; }
 heard_more_than() { [ "$(heard)" -gt "$1" ]; }
 lowest() { awk 'END {print $3}' "$work/names"; }
@@ -53,7 +53,7 @@ shown=$("${atspi[@]}" bonus) || fail "could not read the bonus label"
 shown=${shown#Bonus: }
 wait_until 10 heard_at_most $((shown - 5)) || fail "from $shown the bonus counted down only to $(lowest) in 10 s"
 seconds=$(LC_ALL=C awk -v us=$(($(now_us) - since)) 'BEGIN {printf "%.1f", us / 1000000}')
-LC_ALL=C awk -v s="$seconds" 'BEGIN {exit !(s >= 3.9)}' || fail "five counts of the bonus in $seconds s"
+LC_ALL=C awk -v s="$seconds" 'BEGIN {exit !(s >= 3)}' || fail "five counts of the bonus in $seconds s"
 awk 'NR > 1 && $3 != last - 1 {exit 1} {last = $3}' "$work/names" || fail "the names skip or repeat a count: $(cat "$work/names")"
 
 # Paused and still on the screen, for longer than a bonus tick: the label keeps its
