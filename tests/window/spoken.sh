@@ -54,7 +54,7 @@ wait_spoken '(notification )?Resumed'
 # The bonus runs out: said once, in words; meanwhile no count is spoken. A bonus
 # tick more says nothing; a status bar read then comes after all that was said.
 mark_spoken
-wait_spoken '(notification )?No bonus left' $((paused + 10))
+wait_spoken '(notification )?No bonus left' $((paused + 30))
 idle 1.5
 [ "$(read_status_bar)" = 0 ] || fail "the status bar did not read the bonus as 0 once it had run out"
 reads=$((reads + 1))
