@@ -44,7 +44,6 @@ wait_spoken '(notification )?Paused'
 screen() { "$screengrab" sum "$x" "$y" ${play_size/x/ }; }
 before=$(wait_still 10 0.3 screen) || fail "the screen does not hold still while paused"
 paused=$(read_status_bar)
-reads=$((reads + 1))
 [ "$("$screengrab" sum "$x" "$y" ${play_size/x/ })" = "$before" ] || fail "reading the status bar changed the screen"
 [ -n "$paused" ] && [ "$paused" -le "$second" ] || fail "paused, the status bar read the bonus as $paused"
 mark_spoken
@@ -57,12 +56,14 @@ mark_spoken
 wait_spoken '(notification )?No bonus left' $((paused + 30))
 idle 1.5
 [ "$(read_status_bar)" = 0 ] || fail "the status bar did not read the bonus as 0 once it had run out"
-reads=$((reads + 1))
 for line in '(notification )?Paused' '(notification )?Resumed' '(notification )?No bonus left'; do
     [ "$(count_spoken "$line")" -eq 1 ] || fail "\"$line\" was spoken $(count_spoken "$line") times"
 done
-[ "$(count_spoken 'Bonus: [0-9]+')" -eq "$reads" ] || fail "the bonus was spoken besides the $reads status bar reads:
-$(spoken | grep -E '^Bonus' | sed 's/^/  /')"
+# Each read of the status bar speaks the score too (a slow Orca may take the two
+# presses of a read for two commands, and read it twice); a count said unasked comes alone.
+[ "$(count_spoken 'Bonus: [0-9]+')" -le "$(count_spoken 'Score: [0-9]+')" ] \
+    || fail "the bonus was spoken besides the status bar reads:
+$(spoken | grep -E '^(Bonus|Score)' | sed 's/^/  /')"
 
 mark_spoken
 xdotool key Escape
