@@ -2,6 +2,9 @@
 
 #include "shell/layer/KeyCodes.h"
 
+#include <QElapsedTimer>
+#include <QTest>
+
 using BonusTest = PlayWindowTest;
 
 TEST_F(BonusTest, CountsDownOncePerTickAndStopsItsTimerAtZero)
@@ -40,4 +43,17 @@ TEST_F(BonusTest, OtherCountersStayAsTheyWereWhenItRunsOut)
     EXPECT_EQ(window->lblLevel.Caption(), "Level:\r\n1");
     EXPECT_EQ(window->lblLives.Caption(), "Lives:\r\n4");
     EXPECT_EQ(window->lblScore.Caption(), "Score:\r\n0");
+}
+
+// The game's own timer, on the clock: two counts take at least two seconds, however
+// slow the machine (a slower one only makes them later).
+TEST_F(BonusTest, CountsNoSoonerThanOnceASecond)
+{
+    window->tmrBonus.setEnabled(false);
+    QElapsedTimer clock;
+    clock.start();
+    window->tmrBonus.setEnabled(true);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->intBonus <= 38; }, scaledMs(10000)));
+    EXPECT_EQ(window->intBonus, 38);
+    EXPECT_GE(clock.elapsed(), 1990);
 }

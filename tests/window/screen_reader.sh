@@ -12,7 +12,7 @@ orca_runs=0
 # a player's own Orca alone, skipping what needs Orca (exit status 77).
 orca_free() {
     exec 9>"${TMPDIR:-/tmp}/zellomar-orca-$(id -u).lock"
-    flock -w 100 9 || fail "another test kept Orca for 100 s"
+    flock -w "$(scaled 200)" 9 || fail "another test kept Orca for $(scaled 200) s"
     ! pgrep -u "$(id -u)" -x orca >/dev/null
 }
 skip_without_orca() {
@@ -40,10 +40,10 @@ start_orca() {
     orca --debug-file="$work/orca$orca_runs.log" >>"$work/orca.out" 2>&1 9>&- &
     orca_pid=$!
     helper_pids="$orca_pid $helper_pids"
-    wait_spoken 'Screen reader on' 20
+    wait_spoken 'Screen reader on' 30
     # Orca speaks before it listens: a window activated before Orca has asked for
     # window events is lost to it (seen with Orca 48, which asks for them last).
-    wait_until 20 orca_listening || fail "Orca did not start listening for window events"
+    wait_until 30 orca_listening || fail "Orca did not start listening for window events"
 }
 
 # Whether the accessibility registry lists listeners for the four window events that
@@ -81,11 +81,12 @@ saying() { echo "(.* )?($1)\.?( .*)?"; }
 # How many utterances so far say the pattern.
 count_spoken() { spoken | grep -c -x -E "$(saying "$1")" || true; }
 
-# Waits until Orca has spoken a line matching the pattern (10 s unless given), after the first $after lines.
+# Waits until Orca has spoken a line matching the pattern (30 s unless given), after the first $after lines.
+# On a loaded machine Orca takes many seconds to read a window that has just come up.
 after=0
 spoken_since_mark() { spoken | tail -n +$((after + 1)) | grep -q -x -E "$(saying "$1")"; }
 wait_spoken() {
-    wait_until "${2:-10}" spoken_since_mark "$1" && return 0
+    wait_until "${2:-30}" spoken_since_mark "$1" && return 0
     fail "Orca did not say \"$1\"; it said:
 $(spoken | tail -n +$((after + 1)) | sed 's/^/  /')
 $(tail -n 5 "$work/orca.out" 2>/dev/null | sed 's/^/orca: /')"
