@@ -1,9 +1,11 @@
 #!/bin/sh
 # Installs the Debian packages that building, playing and testing need; skips what is there.
 set -eu
-# Usage: install-deps.sh [fuzz|package|chroot]: the packages for building, playing and
-# testing, and those for fuzzing (clang with its sanitizer runtimes) or packaging;
-# or those alone that make chroots of other releases.
+# Usage: install-deps.sh [fuzz|package|chroot|cross ARCH]: the packages for building,
+# playing and testing, and those for fuzzing (clang with its sanitizer runtimes) or
+# packaging; or those alone that make chroots of other releases and architectures; or,
+# on an amd64 machine, those that cross-build the game for ARCH and run its tests there
+# (tools/cross-test.sh).
 # The build and its tests need what debian/control's Build-Depends names (debhelper
 # stands in for debhelper-compat); the benchmarks and the check of the shell
 # scripts (shellcheck) need a few more.
@@ -12,8 +14,10 @@ build_depends=$(sed -n '/^Build-Depends:/,/^[^ #]/{/^ /p}' "$(dirname "$0")/../d
 packages="make g++ $build_depends libbenchmark-dev libx11-dev libxdamage-dev shellcheck"
 case "${1:-}" in
 # Making chroots of other releases (test-on.sh) needs only mmdebstrap, and dpkg-dev
-# to lay out the source package.
-chroot) packages="git mmdebstrap dpkg-dev" ;;
+# to lay out the source package; those of other architectures run their programs
+# through qemu-user and the kernel's binfmt_misc, which arch-test checks.
+chroot) packages="git mmdebstrap dpkg-dev qemu-user-static binfmt-support arch-test" ;;
+cross) exec sh "$(dirname "$0")/install-cross-deps.sh" "${2:-}" ;;
 fuzz) packages="$packages clang libclang-rt-dev" ;;
 package) packages="$packages dpkg-dev fakeroot lintian autopkgtest diffoscope-minimal file appstream desktop-file-utils man-db" ;;
 esac
