@@ -83,9 +83,11 @@ hook_test() {
     cp "$root/home/player/zellomar/build/Testing/Temporary/LastTest.log" "$logs/" 2>/dev/null || true
 }
 
-# Runs COMMAND... in the chroot without network. This machine's own unshare makes the
-# namespace: an emulated one fails under qemu-user ("sigprocmask unblock failed").
-offline() { unshare --net chroot "$root" "$@"; }
+# Runs COMMAND... in the chroot without network, and with processes of its own: the
+# tests look for a player's own screen reader, and must not find another user's on
+# this machine. This machine's own unshare makes the namespaces: an emulated one
+# fails under qemu-user ("sigprocmask unblock failed").
+offline() { unshare --net --pid --fork --mount-proc="$root/proc" chroot "$root" "$@"; }
 
 hook_cross() {
     add_user player
