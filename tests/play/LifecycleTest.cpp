@@ -79,7 +79,7 @@ TEST_F(LifecycleTest, AWindowMadeFullScreenOrMaximisedIsPutBackAtItsOwnSize)
             widget->windowHandle()->setWindowState(state);
             EXPECT_TRUE(QTest::qWaitFor([&] {
                 return widget->windowHandle()->windowState() == Qt::WindowNoState && widget->size() == own;
-            })) << state;
+            }, scaledMs(5000))) << state;
         }
     }
 }

@@ -6,8 +6,16 @@
 #include "shell/layer/Surface.h"
 
 #include <QDir>
+#include <QtGlobal>
 #include <QFile>
 #include <QImage>
+
+int scaledMs(int ms)
+{
+    bool isNumber = false;
+    const double scale = qEnvironmentVariable("ZELLOMAR_TEST_TIME_SCALE", QStringLiteral("1")).toDouble(&isNumber);
+    return isNumber && scale > 0 ? static_cast<int>(ms * scale) : ms;
+}
 
 void GameTest::SetUp()
 {

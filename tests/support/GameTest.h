@@ -59,5 +59,9 @@ protected:
     FrmMain *window = nullptr;
 };
 
+// MS milliseconds times ZELLOMAR_TEST_TIME_SCALE (1 unless set): a deadline for a
+// wait on a real display, as slow as the machine it runs on.
+int scaledMs(int ms);
+
 // The colour of one pixel of a surface, as 0xRRGGBB; transparent pixels read as -1.
 long pixelAt(Surface *surface, int x, int y);

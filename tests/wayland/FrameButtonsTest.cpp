@@ -17,17 +17,17 @@ TEST_F(FrameButtonsTest, MaximiseAndMinimiseLeaveTheGameRunning)
     FrmMain &play = newGame();
     for (Form *form : {static_cast<Form *>(&frmStart()), static_cast<Form *>(&play)}) {
         QWidget *widget = toolkit::widget(*form);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget, scaledMs(5000)));
         const QSize designed = widget->size();
         for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowNoState, Qt::WindowMinimized,
                                             Qt::WindowNoState}) {
             widget->windowHandle()->setWindowState(state);
-            QTest::qWait(500);
+            QTest::qWait(scaledMs(500)); // time for the compositor to act on it; then the game puts it back
+            EXPECT_TRUE(QTest::qWaitFor([&] { return widget->size() == designed; }, scaledMs(5000)))
+                << state << ": " << widget->width() << " x " << widget->height();
             EXPECT_FALSE(program::ended()) << state;
-            EXPECT_EQ(widget->size(), designed) << state;
         }
     }
     const float top = play.shpBall.Top();
-    QTest::qWait(300);
-    EXPECT_NE(play.shpBall.Top(), top) << "the ball stopped";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return play.shpBall.Top() != top; }, scaledMs(5000))) << "the ball stopped";
 }

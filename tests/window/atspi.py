@@ -2,6 +2,7 @@
 # "atspi.py tree": each window, then its children and theirs, one a line, indented by depth:
 #   role | name | description | size of a window, or x y w h of a child in its window.
 # "atspi.py names": "seconds name" for each name change of the bonus label, until stopped.
+# "atspi.py bonus": the bonus label's name as it stands.
 import sys
 import time
 
@@ -32,6 +33,12 @@ def children(parent, wx, wy, indent):
         children(child, wx, wy, indent + "  ")
 
 
+def bonus():
+    game = next(app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "zellomar")
+    label = pyatspi.findDescendant(game, lambda a: a.name.startswith("Bonus:"))
+    print(label.name)
+
+
 def names():
     def heard(event):
         if event.source.name.startswith("Bonus:"):
@@ -41,4 +48,4 @@ def names():
     pyatspi.Registry.start()
 
 
-{"tree": tree, "names": names}[sys.argv[1]]()
+{"tree": tree, "names": names, "bonus": bonus}[sys.argv[1]]()

@@ -22,13 +22,14 @@ left_edge_at_most() { [ "$(left_edge)" -le "$1" ]; }
 
 # Waits up to 5 s for the ball's box to differ from $1.
 ball_not_at() { [ "$(ball_box $field)" != "$1" ]; }
-moves_from() { sleep 0.1; wait_until 5 ball_not_at "$1"; }
+moves_from() { wait_until 5 ball_not_at "$1"; }
 
 moves_from "$(ball_box $field)" || fail "the ball did not move"
 
+# Paused for longer than a bonus tick, the ball and the bonus hold still.
 pause_in_sight $field
-paused_bonus=$(bonus)
-sleep 1.5
+paused_bonus=$(wait_still 5 0.3 bonus) || fail "the bonus does not hold still while paused"
+idle 1.5
 [ "$(ball_box $field)" = "$ball" ] || fail "the ball moved while paused"
 [ "$(bonus)" = "$paused_bonus" ] || fail "the bonus counted down while paused"
 xdotool key space
@@ -45,7 +46,7 @@ right_at=$(left_edge)
 # Left goes down, then another key goes down and up: its release clears the
 # steering, and Left does not repeat, the other key having been pressed last.
 xdotool keydown Left keydown a keyup a
-sleep 2.5
+idle 2.5 # time for steering that went on to take the ball to the left edge
 stopped=$(left_edge)
 xdotool keyup Left
 [ "$stopped" -ge $((right_at - 250)) ] || fail "the release of another key did not stop the steering: $right_at -> $stopped"
@@ -61,7 +62,7 @@ at=$(left_edge)
 # Right goes down while Left is still held: the two cancel out, and Right's
 # auto-repeat, seen as presses only, must not let go of Left on the way.
 xdotool keydown Right
-sleep 2.5
+idle 2.5 # time for a lost Left to let Right take the ball off the edge
 held=$(left_edge)
 xdotool keyup Right keyup Left
 [ "$held" -le 1 ] || fail "with both arrows held the ball drifted to $held"

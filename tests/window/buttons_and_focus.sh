@@ -73,21 +73,11 @@ ball_left_now() {
     box=$("$screengrab" box "$x" "$y" 520 480 FFFFFF)
     [ "$box" != none ] && echo "${box%% *}"
 }
-# Whether the ball has come to the right edge: further right than 300, and no
-# further than a tenth of a second before ($last).
-ball_at_right_edge() {
-    local now
-    now=$(ball_left)
-    [ "$now" -gt 300 ] && [ "$now" = "$last" ] && return 0
-    last=$now
-    return 1
-}
 judged=no
 for attempt in 1 2 3; do
     # Drive the ball to the right edge, where it stops moving sideways.
     xdotool keydown Right
-    last=-1
-    wait_until 10 ball_at_right_edge || true
+    wait_still 10 0.1 ball_left >/dev/null || true
     xdotool keyup Right
     xdotool keydown Left windowactivate --sync "$start"
     xdotool keyup Left
@@ -95,7 +85,7 @@ for attempt in 1 2 3; do
     first=$(ball_left)
     # A ball that reached the left edge before the switch cannot show a drift: try again.
     [ "$first" -lt 20 ] && continue
-    sleep 0.5
+    idle 0.5 # time for a held Left to move the ball
     then=$(ball_left)
     [ "$then" = "$first" ] || fail "the ball drifted sideways with no key down ($first -> $then), attempt $attempt"
     judged=yes

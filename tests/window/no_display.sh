@@ -17,7 +17,7 @@ check() { # EXPECTED-REASON ENV-SETTINGS...
     local reason=$1 out status=0
     shift
     # status 124 when it took longer
-    out=$(timeout 5 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$game_binary" 2>&1) || status=$?
+    out=$(timeout "$(scaled 5)" env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$game_binary" 2>&1) || status=$?
     if [ "$status" -ne 1 ] || [ "$out" != "zellomar: no display found ($reason); start it from a desktop session" ]; then
         echo "FAIL: with $*: exit status $status, output: $out"
         failed=$((failed + 1))

@@ -66,23 +66,9 @@ ball_box_in_sight() {
     [ "$b" != none ] && echo "$b"
 }
 
-# Waits until the screen holds still: the same ball box twice, 0.3 s apart; prints it.
-# Thirty looks (wait_until's 3 s of tenths, each look a fifth more).
+# Waits until the ball holds still, the same box twice 0.3 s apart; prints it.
 ball_still() {
-    local last
-    last=$(ball_box "$@")
-    sleep 0.1
-    wait_until 3 ball_box_held "$@" || fail "the ball does not hold still"
-}
-# With ball_still's $last: whether the ball's box 0.3 s on (a tenth of a second
-# before each call, and a fifth in it) is still $last; prints it if so.
-ball_box_held() {
-    local now
-    sleep 0.2
-    now=$(ball_box "$@")
-    [ "$now" = "$last" ] && echo "$now" && return 0
-    last=$now
-    return 1
+    wait_still 5 0.3 ball_box "$@" || fail "the ball does not hold still"
 }
 
 # Pauses the game with Space where the ball is wholly in sight; sets $ball to its box.

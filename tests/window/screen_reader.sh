@@ -12,7 +12,7 @@ orca_runs=0
 # a player's own Orca alone, skipping what needs Orca (exit status 77).
 orca_free() {
     exec 9>"${TMPDIR:-/tmp}/zellomar-orca-$(id -u).lock"
-    flock -w 100 9 || fail "another test kept Orca for 100 s"
+    flock -w "$(scaled 200)" 9 || fail "another test kept Orca for $(scaled 200) s"
     ! pgrep -u "$(id -u)" -x orca >/dev/null
 }
 skip_without_orca() {

@@ -4,6 +4,23 @@
 # the game's windows. Everything is stopped and removed when the test exits.
 set -euo pipefail
 
+# Every deadline below is multiplied by ZELLOMAR_TEST_TIME_SCALE (a factor, 1 unless
+# set; 10 for a machine ten times slower, as under qemu), and so are the spans that
+# a rule says nothing may change in.
+time_scale=${ZELLOMAR_TEST_TIME_SCALE:-1}
+if ! [[ $time_scale =~ ^[0-9]+(\.[0-9]+)?$ && $time_scale =~ [1-9] ]]; then
+    echo "FAIL: ZELLOMAR_TEST_TIME_SCALE is \"$time_scale\", not a factor above 0 such as 1, 2.5 or 10" >&2
+    exit 2
+fi
+# SECONDS times the scale, in seconds (scaled) or in microseconds (scaled_us).
+scaled() { LC_ALL=C awk -v s="$1" -v k="$time_scale" 'BEGIN {printf "%.3f\n", s * k}'; }
+scaled_us() { LC_ALL=C awk -v s="$1" -v k="$time_scale" 'BEGIN {printf "%d\n", s * k * 1000000}'; }
+# The clock in microseconds, whatever the locale's decimal mark.
+now_us() {
+    local t=$EPOCHREALTIME
+    echo "${t//[!0-9]/}"
+}
+
 game_binary=$1
 screengrab=${2:-}
 work=$(mktemp -d)
@@ -55,18 +72,39 @@ fail() {
 }
 
 # Runs COMMAND... until it succeeds, a tenth of a second between tries; status 1
-# when it has failed after SECONDS (whole seconds) of such waits. The waits are
-# counted, not the clock: on a loaded machine, where a try takes longer, the
-# command gets as many tries. What the command prints is printed.
+# once it has failed and SECONDS (scaled) have passed on the clock since the first
+# try, however long each try takes. What the command prints is printed.
 wait_until() {
-    local tries=$(($1 * 10))
+    local wait_deadline
+    wait_deadline=$(($(now_us) + $(scaled_us "$1")))
     shift
     until "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
+        [ "$(now_us)" -lt "$wait_deadline" ] || return 1
         sleep 0.1
     done
 }
+
+# Prints what COMMAND... prints once it has printed the same twice, GAP seconds
+# (scaled) apart: a ball or a counter that holds still. Status 1 when it has not
+# held still within SECONDS (scaled).
+wait_still() {
+    local still_seconds=$1 still_gap still_last still_now
+    still_gap=$(scaled "$2")
+    shift 2
+    still_last=$("$@") || true
+    wait_until "$still_seconds" still_since_last "$@"
+}
+still_since_last() {
+    sleep "$still_gap"
+    still_now=$("$@") || true
+    [ "$still_now" = "$still_last" ] && printf '%s\n' "$still_now" && return 0
+    still_last=$still_now
+    return 1
+}
+
+# Lets SECONDS (scaled) pass. Only where the span is the rule under test: nothing
+# may change in it (a paused game, a notice not said again).
+idle() { sleep "$(scaled "$1")"; }
 
 # Prints the id of a visible "Zellomar" window and status 0, or status 1 when
 # there is none. Each argument narrows the choice: WxH, a client area the window
@@ -150,7 +188,7 @@ start_accessibility_bus() {
         || fail "no session bus"
     export DBUS_SESSION_BUS_ADDRESS=${bus%%$'\n'*}
     /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
-    helper_pids="$! ${bus##*$'\n'}"
+    helper_pids="$! ${bus##*$'\n'} $helper_pids"
     wait_until 5 accessibility_bus_running || fail "no accessibility bus"
 }
 accessibility_bus_running() {

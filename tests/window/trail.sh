@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # With the desktop scaled by 1.25, 1.5 and 1.75, the ball leaves no trail: after
-# a second of play, steered right on the way, the field is black but for the ball.
+# play steered right on the way, the field is black but for the ball.
 source "$(dirname "$0")/session.sh"
 source "$(dirname "$0")/screen.sh"
 install_game
 : > "$work/game/levels/Level1.lvl"
 start_display
+
+steered_right_of() { local b; b=$(ball_box_in_sight "$field" "$h") && [ "${b%% *}" -gt $(($1 + 20)) ]; }
+moved_from() { local b; b=$(ball_box_in_sight "$field" "$h") && [ "$b" != "$1" ]; }
 
 for scale in 1.25 1.5 1.75; do
     QT_SCALE_FACTOR=$scale
@@ -23,10 +26,13 @@ for scale in 1.25 1.5 1.75; do
     read -r panel _ < <("$screengrab" box "$x" "$((y + 1))" "$w" 1 C0C0C0)
     field=$((panel - x))
 
+    # Play on until the ball has been steered right and has run on unsteered.
+    from=$(ball_in_sight "$field" "$h")
     xdotool keydown Right
-    sleep 0.4
+    wait_until 5 steered_right_of "${from%% *}" || fail "held Right did not move the ball at scale $scale"
     xdotool keyup Right
-    sleep 0.6
+    moved=$(ball_in_sight "$field" "$h")
+    wait_until 5 moved_from "$moved" || fail "the ball stopped at scale $scale"
     pause_in_sight "$field" "$h"
     read -r bl bt br bb <<<"$ball"
     # The antialiased edge lies within 3 device pixels of the ball's white.

@@ -34,15 +34,6 @@ request_state() {
 bonus() { caption_sum "$bonus_box"; }
 bonus_is() { [ "$(bonus)" = "$1" ]; }
 bonus_is_not() { [ "$(bonus)" != "$1" ]; }
-# Whether the bonus ($held) holds still over 1.2 s (a tenth of a second before
-# each call, the rest in it); else $held is the new one.
-bonus_held() {
-    sleep 1.1
-    bonus_is "$held" && return 0
-    held=$(bonus)
-    return 1
-}
-
 for wm in openbox icewm; do
     window_manager=$wm open_start_window
     open_play_window
@@ -61,9 +52,7 @@ for wm in openbox icewm; do
     first=$(bonus)
     wait_until 3 bonus_is_not "$first" || fail "the bonus does not count down"
     xdotool windowactivate --sync "$play" key space
-    held=$(bonus)
-    sleep 0.1
-    wait_until 3 bonus_held || true # thirty looks
+    held=$(wait_still 5 1.2 bonus) || fail "the bonus does not hold still while paused"
     xdotool windowminimize --sync "$play"
     xdotool windowactivate --sync "$start" key alt+g
     wait_active "$play" || fail "New Game did not bring back the minimised play window"
