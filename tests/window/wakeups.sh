@@ -59,12 +59,7 @@ measure() {
 }
 
 open_start_window
-# Under qemu-user the game's threads are the emulator's too, and come and go.
-emulator=$(readlink "/proc/$game_pid/exe")
-if [ "${emulator##*/}" != "$(basename "$game_binary")" ]; then
-    echo "SKIPPED: the game runs through $emulator (qemu-user), whose threads' wake-ups are not the game's"
-    exit 77
-fi
+skip_when_emulated "its threads, which come and go, are the emulator's as well as the game's"
 open_play_window
 measure "No screen reader" 30 3
 stop_display
