@@ -22,7 +22,7 @@ BENCH_FLAGS = -DCMAKE_BUILD_TYPE=Release -DZELLOMAR_WERROR=$(WERROR) -DZELLOMAR_
 PACKAGE_BUILD ?= build-package
 REPRO_BUILD ?= build-reprotest
 
-.PHONY: run game test test-asan fuzz bench dist package reprotest test-on package-on deps configure build clean
+.PHONY: run game test test-asan fuzz bench dist package reprotest test-on package-on test-cross deps configure build clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -101,14 +101,26 @@ reprotest:
 # `make test` as a new user runs it, and the source package built as the archive's
 # build machines build it, each in a fresh minimal chroot of a Debian release
 # (RELEASE=bookworm, trixie or sid) made with mmdebstrap; logs in build-on/. Needs root.
+# ARCH=s390x (arm64, armhf, i386, riscv64...) makes a chroot of that architecture, run
+# through qemu-user. The mirror is the machine's own, or MIRROR=url; SNAPSHOT=1 takes
+# a snapshot mirror's index past its date. make test-cross ARCH=s390x builds for ARCH
+# with the cross compiler and runs the suite with the game's programs under qemu-user.
 RELEASE ?= trixie
+ARCH ?=
+MIRROR ?=
+SNAPSHOT ?=
+ON := ARCH=$(ARCH) MIRROR=$(MIRROR) SNAPSHOT=$(SNAPSHOT) WERROR=$(WERROR)
 test-on:
 	@sh tools/install-deps.sh chroot
-	bash tools/test-on.sh test $(RELEASE)
+	$(ON) bash tools/test-on.sh test $(RELEASE)
 
 package-on:
 	@sh tools/install-deps.sh chroot
-	bash tools/test-on.sh package $(RELEASE)
+	$(ON) bash tools/test-on.sh package $(RELEASE)
+
+test-cross:
+	@sh tools/install-deps.sh chroot
+	$(ON) bash tools/test-on.sh cross $(RELEASE)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD) $(REPRO_BUILD) zellomar-*.tar.gz

@@ -1,9 +1,11 @@
 #!/bin/sh
 # Installs the Debian packages that building, playing and testing need; skips what is there.
 set -eu
-# Usage: install-deps.sh [fuzz|package|chroot]: the packages for building, playing and
-# testing, and those for fuzzing (clang with its sanitizer runtimes) or packaging;
-# or those alone that make chroots of other releases.
+# Usage: install-deps.sh [fuzz|package|chroot|cross ARCH]: the packages for building,
+# playing and testing, and those for fuzzing (clang with its sanitizer runtimes) or
+# packaging; or those alone that make chroots of other releases and architectures; or,
+# on an amd64 machine, those that cross-build the game for ARCH and run its tests there
+# (tools/cross-test.sh).
 # The build and its tests need debian/control's Build-Depends, which apt installs
 # from the source folder itself (apt-get build-dep); the benchmarks and the check
 # of the shell scripts (shellcheck) need a few more packages, named here.
@@ -12,8 +14,10 @@ packages="make g++ libbenchmark-dev libx11-dev libxdamage-dev shellcheck"
 build_depends=yes
 case "${1:-}" in
 # Making chroots of other releases (test-on.sh) needs only mmdebstrap, and dpkg-dev
-# to lay out the source package.
-chroot) packages="git mmdebstrap dpkg-dev" build_depends=no ;;
+# to lay out the source package; those of other architectures run their programs
+# through qemu-user and the kernel's binfmt_misc, which arch-test checks.
+chroot) packages="git mmdebstrap dpkg-dev qemu-user-static binfmt-support arch-test" build_depends=no ;;
+cross) exec sh "$top/tools/install-cross-deps.sh" "${2:-}" ;;
 fuzz) packages="$packages clang libclang-rt-dev" ;;
 package) packages="$packages dpkg-dev fakeroot lintian autopkgtest diffoscope-minimal file appstream desktop-file-utils man-db" ;;
 esac

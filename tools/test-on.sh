@@ -1,6 +1,9 @@
 #!/bin/bash
-# Tries the committed tree (HEAD) on a fresh minimal Debian machine of RELEASE, a
-# chroot made with mmdebstrap from the Debian mirror and deleted afterwards.
+# Tries the committed tree (HEAD) on a fresh minimal Debian machine of RELEASE and of
+# the architecture ARCH (this machine's own by default), a chroot made with mmdebstrap
+# and deleted afterwards. A chroot of another architecture runs its programs through
+# qemu-user and the kernel's binfmt_misc (slowly: an hour or more), unless the kernel
+# runs them itself.
 #   test:    a chroot with git, make, g++ and sudo only; an ordinary user with sudo
 #            clones the tree and runs the README's `make test`, which installs the
 #            rest through sudo, as on a new desktop machine (its set-up, make deps,
@@ -11,14 +14,21 @@
 #            network builds it (dpkg-buildpackage, the tests under dh_auto_test);
 #            then that release's lintian checks the upload, and the package is
 #            installed, removed and purged, which must leave no file behind.
+#   cross:   a chroot of this machine's architecture with ARCH added (dpkg's
+#            multiarch), as Debian's cross-building checks use: the game and its test
+#            programs are built for ARCH with the cross compiler, natively fast, and the
+#            suite runs with them under qemu-user and everything else native
+#            (tools/cross-test.sh).
+# The mirror is the machine's own Debian mirror, from its apt sources, or MIRROR. A
+# mirror that is a snapshot of an earlier day serves unstable's and testing's index
+# past the week it is signed for: SNAPSHOT=1 turns apt's check of an index's age off.
 # Needs root. Every mount and process in the chroot ends with the script; the logs
 # stay in LOGS (test-on-RELEASE-MODE.log and, for package, the upload).
 # With ZELLOMAR_DEB_CACHE set to a folder, downloaded .deb files are kept there and
 # used again by later runs.
-# Usage: test-on.sh test|package RELEASE [LOGS]
+# Usage: [ARCH=arch] [MIRROR=url] [SNAPSHOT=1] test-on.sh test|package|cross RELEASE [LOGS]
 set -euo pipefail
 
-mirror=http://deb.debian.org/debian
 top=$(cd "$(dirname "$0")/.." && pwd)
 self=$top/tools/test-on.sh
 
@@ -68,9 +78,26 @@ hook_test() {
     # its own but would share the host's abstract socket names, where an X display of the
     # host answers a client of the chroot's display of the same number.
     as_user player 'cd zellomar && make deps' || { echo "make deps failed" >"$root/tmp/failed"; return 0; }
-    in_chroot unshare --net runuser -l player -c 'cd zellomar && make test' \
+    offline runuser -l player -c 'cd zellomar && make test' \
         || { echo "make test failed" >"$root/tmp/failed"; }
     cp "$root/home/player/zellomar/build/Testing/Temporary/LastTest.log" "$logs/" 2>/dev/null || true
+}
+
+# Runs COMMAND... in the chroot without network, and with processes of its own: the
+# tests look for a player's own screen reader, and must not find another user's on
+# this machine. This machine's own unshare makes the namespaces: an emulated one
+# fails under qemu-user ("sigprocmask unblock failed").
+offline() { unshare --net --pid --fork --mount-proc="$root/proc" chroot "$root" "$@"; }
+
+hook_cross() {
+    add_user player
+    git -C "$top" bundle create -q "$root/tmp/zellomar.bundle" HEAD
+    as_user player 'git clone -q -c advice.detachedHead=false /tmp/zellomar.bundle zellomar'
+    in_chroot sh /home/player/zellomar/tools/install-deps.sh cross "$arch" \
+        || { echo "installing the cross-building packages for $arch failed" >"$root/tmp/failed"; return 0; }
+    offline runuser -l player -c "cd zellomar && WERROR=${WERROR:-OFF} sh tools/cross-test.sh $arch build-$arch 2" \
+        || { echo "the suite built for $arch failed" >"$root/tmp/failed"; }
+    cp "$root/home/player/zellomar/build-$arch/Testing/Temporary/LastTest.log" "$logs/" 2>/dev/null || true
 }
 
 hook_package() {
@@ -86,7 +113,7 @@ hook_package() {
         || { echo "apt-get build-dep failed" >"$root/tmp/failed"; return 0; }
     chown -R 1000:1000 "$root/build"
     # The archive's build machines build without network, with two jobs here.
-    in_chroot unshare --net runuser -u builder -- env -i PATH=/usr/bin:/bin HOME=/nonexistent \
+    offline runuser -u builder -- env -i PATH=/usr/bin:/bin HOME=/nonexistent \
         LANG=C.UTF-8 DEB_BUILD_OPTIONS=parallel=2 \
         sh -c "cd /build/$source && dpkg-buildpackage -us -uc" \
         || { echo "dpkg-buildpackage failed" >"$root/tmp/failed"; return 0; }
@@ -133,8 +160,8 @@ check_install_purge() {
 }
 
 run_hook() {
-    mode=$2 root=$3 logs=$4 release=$5
-    case $mode in test) hook_test ;; package) hook_package ;; esac
+    mode=$2 root=$3 logs=$4 release=$5 arch=$6
+    case $mode in test) hook_test ;; package) hook_package ;; cross) hook_cross ;; esac
     if [ -f "$root/tmp/failed" ]; then cp "$root/tmp/failed" "$logs/failed"; fi
     if [ -n "${ZELLOMAR_DEB_CACHE:-}" ]; then cp -n "$root"/var/cache/apt/archives/*.deb "$ZELLOMAR_DEB_CACHE/" 2>/dev/null || true; fi
 }
@@ -156,16 +183,42 @@ cleanup() {
 }
 
 # --- The run itself. ----------------------------------------------------------------
+# The first Debian mirror of this machine's apt sources (deb.debian.org without one).
+machine_mirror() {
+    # shellcheck disable=SC2016 # apt's own fields, not the shell's
+    apt-get indextargets --format '$(REPO_URI) $(LABEL)' 'Created-By: Packages' 2>/dev/null \
+        | awk '$2 == "Debian" { print $1; found = 1; exit } END { if (!found) print "http://deb.debian.org/debian" }'
+}
+
+# Fails, naming what is missing, unless programs of ARCH run on this machine.
+runs_here() {
+    command -v arch-test >/dev/null || die "arch-test is missing: tools/install-deps.sh chroot"
+    arch-test "$1" >/dev/null 2>&1 && return 0
+    if [ ! -e /proc/sys/fs/binfmt_misc/status ]; then
+        mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc 2>/dev/null \
+            || die "the kernel's binfmt_misc is not mounted and cannot be: mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc"
+        update-binfmts --enable >/dev/null 2>&1 || true
+        arch-test "$1" >/dev/null 2>&1 && return 0
+    fi
+    die "$1 programs do not run here: qemu-user-static registers no binfmt_misc entry for $1 (update-binfmts --display)"
+}
+
 main() {
-    usage="usage: test-on.sh test|package bookworm|trixie|sid [LOGS]"
+    usage="usage: [ARCH=arch] [MIRROR=url] [SNAPSHOT=1] test-on.sh test|package|cross bookworm|trixie|sid [LOGS]"
     mode=${1:-} release=${2:-}
-    case $mode in test | package) ;; *) die "$usage" ;; esac
+    case $mode in test | package | cross) ;; *) die "$usage" ;; esac
     case $release in bookworm | trixie | sid) ;; *) die "$usage" ;; esac
     [ "$(id -u)" -eq 0 ] || die "mmdebstrap makes the chroot as root: run this as root or through sudo"
     command -v mmdebstrap >/dev/null || die "mmdebstrap is missing: apt-get install mmdebstrap"
+    native=$(dpkg --print-architecture)
+    arch=${ARCH:-$native}
+    [ "$mode" != cross ] || [ "$arch" != "$native" ] || die "cross needs ARCH, an architecture other than $native"
+    [ "$arch" = "$native" ] || runs_here "$arch"
+    mirror=${MIRROR:-$(machine_mirror)}
     [ -z "$(git -C "$top" status --porcelain --untracked-files=no)" ] \
         || say "warning: uncommitted changes are not tried, only HEAD ($(git -C "$top" rev-parse --short HEAD))"
-    logs=$(mkdir -p "${3:-$top/build-on}/$release-$mode" && cd "${3:-$top/build-on}/$release-$mode" && pwd)
+    name=$release-$arch-$mode
+    logs=$(mkdir -p "${3:-$top/build-on}/$name" && cd "${3:-$top/build-on}/$name" && pwd)
     rm -f "$logs/failed" "$logs"/*.deb "$logs"/*.changes "$logs"/lintian.log "$logs"/LastTest.log
     log=$logs/run.log
     work=$(mktemp -d /var/tmp/test-on.XXXXXX)
@@ -174,8 +227,9 @@ main() {
     trap 'say "FAIL: interrupted; the chroot is taken down"; exit 130' INT TERM
 
     case $mode in
-    test) variant=(--variant=apt "--include=git,make,g++,ca-certificates,sudo") ;;
-    package) variant=(--variant=buildd) ;;
+    test) variant=(--variant=apt "--include=git,make,g++,ca-certificates,sudo" "--architectures=$arch") ;;
+    package) variant=(--variant=buildd "--architectures=$arch") ;;
+    cross) variant=(--variant=apt "--include=git,ca-certificates" "--architectures=$native,$arch") ;;
     esac
     cache=()
     if [ -n "${ZELLOMAR_DEB_CACHE:-}" ]; then
@@ -186,16 +240,14 @@ main() {
         export ZELLOMAR_DEB_CACHE
     fi
 
-    # A mirror that is a snapshot of an earlier day serves unstable's index past the
-    # week it is signed for; it is taken as it is.
-    variant+=(--aptopt='Acquire::Check-Valid-Until "false"')
+    [ "${SNAPSHOT:-}" != 1 ] || variant+=(--aptopt='Acquire::Check-Valid-Until "false"')
 
-    say "$mode on $release ($(git -C "$top" rev-parse --short HEAD)); log: $log"
+    say "$mode on $release for $arch from $mirror ($(git -C "$top" rev-parse --short HEAD)); log: $log"
     start=$(date +%s)
     status=0
     # In a session of its own, so that nothing it leaves running outlives the run.
     setsid mmdebstrap "${variant[@]}" "${cache[@]}" \
-        --customize-hook="\"$self\" --hook $mode \"\$1\" \"$logs\" $release" \
+        --customize-hook="\"$self\" --hook $mode \"\$1\" \"$logs\" $release $arch" \
         "$release" "$root" "$mirror" >"$log" 2>&1 &
     mm_pid=$!
     wait "$mm_pid" || status=$?
@@ -205,13 +257,13 @@ main() {
     release_root "$root" || die "mounts are left below $root"
     summary=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$log" | tail -n1 || true)
     warnings=$(grep -cE '\.(c|cc|cpp|h)(:[0-9]+)+: warning: ' "$log" || true)
-    say "$mode on $release: ${summary:-no test summary} in $((seconds / 60)) min $((seconds % 60)) s; compiler warnings: $warnings"
+    say "$mode on $release for $arch: ${summary:-no test summary} in $((seconds / 60)) min $((seconds % 60)) s; compiler warnings: $warnings"
     if [ -f "$logs/failed" ]; then
         grep -E '^\s*[0-9]+ - .*\((Failed|Timeout|Subprocess)|^FAIL' "$log" | head -n 40 >&2 || true
-        die "$mode on $release: $(cat "$logs/failed") (log: $log)"
+        die "$mode on $release for $arch: $(cat "$logs/failed") (log: $log)"
     fi
     [ "$status" -eq 0 ] || { tail -n 30 "$log" >&2; die "mmdebstrap ends with status $status (log: $log)"; }
-    say "$mode on $release passes"
+    say "$mode on $release for $arch passes"
 }
 
 # All of it is read before anything runs, so that a change to this file while it

@@ -1,14 +1,13 @@
 // The layer's controls on a real X display with a screen reader's bus listening:
 // what changes at run time reaches the screen and the screen reader.
 #include "support/GameTest.h"
+#include "support/ScreenGrab.h"
 
 #include "shell/layer/KeyCodes.h"
 #include "shell/layer/qt/FormAccessible.h"
 #include "shell/layer/qt/Toolkit.h"
 
 #include <QAccessible>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTest>
 
 #include <string>
@@ -42,8 +41,7 @@ TEST_F(LiveAccessibleTest, AWindowlessControlGreyedAtRunTimeShowsGreyAndTellsThe
     ASSERT_TRUE(QTest::qWaitForWindowExposed(widget, scaledMs(5000)));
     const QRect label = toolkit::rect(window.lblLevel.pixelRect());
     const auto shows = [&](QRgb colour) {
-        const QImage seen =
-            QGuiApplication::primaryScreen()->grabWindow(widget->winId(), label.x(), label.y(), label.width(), label.height()).toImage();
+        const QImage seen = grabScreen(QRect(widget->mapToGlobal(label.topLeft()), label.size()));
         for (int y = 0; y < seen.height(); ++y)
             for (int x = 0; x < seen.width(); ++x)
                 if ((seen.pixel(x, y) & 0xFFFFFFu) == colour)

@@ -27,8 +27,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QTextStream>
+
+#include "support/ScreenGrab.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -281,7 +282,12 @@ int main(int argc, char **argv)
     qunsetenv("QT_SCALE_FACTOR");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QGuiApplication app(argc, argv);
-    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QImage screen = grabScreen(QRect());
+    if (screen.isNull()) {
+        std::fprintf(stderr, "screengrab: cannot read the screen of the display \"%s\" (24 bits deep)\n",
+                     qgetenv("DISPLAY").constData());
+        return 2;
+    }
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (command == QLatin1String("save") && (argc == 3 || argc == 7)) {
         const QImage area = argc == 3

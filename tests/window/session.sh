@@ -65,6 +65,16 @@ none_running() {
 trap cleanup EXIT
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
+# Ends the test as skipped (status 77) where the game runs through an emulator
+# (qemu-user, for another architecture): $1 says what the emulator changes.
+skip_when_emulated() {
+    local exe
+    exe=$(readlink "/proc/$game_pid/exe")
+    [ "${exe##*/}" != "$(basename "$game_binary")" ] || return 0
+    echo "SKIPPED: the game runs through $exe (qemu-user): $1"
+    exit 77
+}
+
 fail() {
     echo "FAIL: $*" >&2
     [ -f "$work/stderr" ] && sed 's/^/game: /' "$work/stderr" >&2

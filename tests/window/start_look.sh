@@ -8,6 +8,14 @@ source "$(dirname "$0")/screen.sh"
 open_start_window
 expect_centred "$start" "the start window"
 read -r sx sy < <(window_origin "$start")
+# Where the game runs slowly (qemu) the window shows before it is drawn whole: the
+# probes wait for both buttons' faces, then for the window to hold still.
+faces_drawn() {
+    [ "$("$screengrab" count $((sx + 40)) $((sy + 336)) 113 33 FFFFFF)" -gt 0 ] \
+        && [ "$("$screengrab" count $((sx + 312)) $((sy + 336)) 65 33 FFFFFF)" -gt 0 ]
+}
+wait_until 10 faces_drawn || true
+wait_still 10 0.3 "$screengrab" sum "$sx" "$sy" 423 429 >/dev/null || true
 font="Papyrus,DejaVu_Sans 16 bold centre-mnemonic"
 probe "$sx" "$sy" <<TABLE
 # kind  name              area (x y w h)     colour tolerance  ...
