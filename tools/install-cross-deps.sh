@@ -16,8 +16,15 @@ export DEBIAN_FRONTEND=noninteractive
 dpkg --add-architecture "$arch"
 apt-get update -qq
 apt-get install -y -q --no-install-recommends "crossbuild-essential-$arch" dpkg-dev
-# The game and its test programs' libraries, and the tools that build them.
-apt-get build-dep -y -q -a "$arch" -P nocheck "$top"
+# The game and its test programs' libraries, and the tools that build them. A library
+# installed for two architectures must be one version in both: unstable's builds for
+# some architectures lag behind, and then apt finds no way.
+apt-get build-dep -y -q -a "$arch" -P nocheck "$top" || {
+    echo "install-cross-deps: $arch's build dependencies cannot be installed beside $native's packages;" \
+        "where apt says that a library for $arch Breaks its other versions, the archive has not built" \
+        "$native's version of it for $arch yet: try again once it has, or another release" >&2
+    exit 1
+}
 # The test tools, the Build-Depends marked <!nocheck>.
 tools=$(sed -n '/^Build-Depends:/,/^[^ #]/{/<!nocheck>/p}' "$top/debian/control" | sed 's/[<(,].*//; s/ //g')
 # The toolkit's platform plugins (X11, Wayland), loaded by the game.
