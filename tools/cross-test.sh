@@ -19,11 +19,21 @@ export ZELLOMAR_TEST_TIME_SCALE="${ZELLOMAR_TEST_TIME_SCALE:-10}"
 # toolkit sends its pixels over the X connection instead.
 export QT_XCB_NO_MITSHM=1
 command -v "$host-g++" >/dev/null || { echo "cross-test: $host-g++ is missing: tools/install-deps.sh cross $arch" >&2; exit 1; }
+# A toolchain file, which the suite's own configure runs (the Makefile's test) use too.
 # Qt's own tools (rcc) run on this machine: QT_HOST_PATH is this machine's Qt.
+mkdir -p "$build"
+toolchain=$(cd "$build" && pwd)/toolchain.cmake
+cat >"$toolchain" <<EOF
+set(CMAKE_SYSTEM_NAME Linux)
+set(CMAKE_SYSTEM_PROCESSOR $cpu)
+set(CMAKE_LIBRARY_ARCHITECTURE $multiarch)
+set(CMAKE_CXX_COMPILER $host-g++)
+set(PKG_CONFIG_EXECUTABLE $host-pkg-config)
+set(QT_HOST_PATH /usr)
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/$build_multiarch/cmake)
+EOF
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELLOMAR_WERROR="${WERROR:-OFF}" \
-    -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR="$cpu" -DCMAKE_LIBRARY_ARCHITECTURE="$multiarch" \
-    -DCMAKE_CXX_COMPILER="$host-g++" -DPKG_CONFIG_EXECUTABLE="$host-pkg-config" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$build_multiarch/cmake"
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain"
 cmake --build "$build" -j "$jobs"
 file "$build/zellomar"
 cd "$build"
