@@ -165,13 +165,22 @@ start_display() {
 # requests. Its check window on the root window comes too early: openbox shows
 # it before it listens, and a window mapped then stays unmapped for good. So
 # the window manager is asked to show the desktop, and then not, until it has
-# done both.
+# done both. A window manager that ends as it starts is started again, twice at
+# most, and says so: under qemu-user openbox can abort in GLib's locks. Its
+# messages land in $work/wm.log.
 start_window_manager() {
-    "$1" >/dev/null 2>&1 &
-    wm_pid=$!
-    wait_until 20 showing_desktop on 1 && wait_until 20 showing_desktop off 0 \
-        || fail "the window manager $1 did not start"
+    local try
+    for try in 1 2 3; do
+        "$1" >"$work/wm.log" 2>&1 &
+        wm_pid=$!
+        wait_until 20 wm_showing_desktop on 1 && wait_until 20 wm_showing_desktop off 0 || break
+        kill -0 "$wm_pid" 2>/dev/null && return 0
+        echo "the window manager $1 ended as it started (try $try): $(tail -n 3 "$work/wm.log")" >&2
+    done
+    fail "the window manager $1 did not start: $(tail -n 5 "$work/wm.log")"
 }
+# As showing_desktop, or true at once when the window manager has ended.
+wm_showing_desktop() { ! kill -0 "$wm_pid" 2>/dev/null || showing_desktop "$@"; }
 # Asks the window manager to show the desktop (on) or not (off); tells whether
 # the root window says it does (1) or not (0).
 showing_desktop() {
