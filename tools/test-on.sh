@@ -201,7 +201,7 @@ machine_mirror() {
 }
 
 # Tells whether this machine runs ARCH's programs only through an emulator (qemu-user).
-emulated() { ! arch-test -n "$arch" >/dev/null 2>&1; }
+emulated() { [ "$arch" != "$(dpkg --print-architecture)" ] && ! arch-test -n "$arch" >/dev/null 2>&1; }
 
 # Fails, naming what is missing, unless programs of ARCH run on this machine.
 runs_here() {
