@@ -73,10 +73,6 @@ hook_test() {
     chmod 0440 "$root/etc/sudoers.d/player"
     git -C "$top" bundle create -q "$root/tmp/zellomar.bundle" HEAD
     as_user player 'git clone -q -c advice.detachedHead=false /tmp/zellomar.bundle zellomar'
-    # The set-up that make test begins with (make deps) fetches packages; then make test
-    # runs without network, in a network namespace of its own: the chroot has a /tmp of
-    # its own but would share the host's abstract socket names, where an X display of the
-    # host answers a client of the chroot's display of the same number.
     # Through qemu-user a set-user-ID program such as sudo runs without its rights:
     # Debian's qemu-user-static registers with binfmt_misc without credentials, as
     # is safe. There root installs the set-up first, and the player's make deps finds
@@ -85,6 +81,10 @@ hook_test() {
         in_chroot sh /home/player/zellomar/tools/install-deps.sh \
             || { echo "installing the set-up as root failed" >"$root/tmp/failed"; return 0; }
     fi
+    # The set-up that make test begins with (make deps) fetches packages; then make test
+    # runs without network, in a network namespace of its own: the chroot has a /tmp of
+    # its own but would share the host's abstract socket names, where an X display of the
+    # host answers a client of the chroot's display of the same number.
     as_user player 'cd zellomar && make deps' || { echo "make deps failed" >"$root/tmp/failed"; return 0; }
     offline runuser -l player -c "cd zellomar && $scale make test" \
         || { echo "make test failed" >"$root/tmp/failed"; }
